@@ -1,0 +1,41 @@
+// The canvas bracket: every routine that draws on a window takes its DC, selects and realizes
+// AppPalette, draws, and on the way out selects the old palette back (forced into the
+// background) and releases the DC. One scoped object does all of it, so no return path leaks.
+#pragma once
+
+#include "app/state.h"
+#include "gdi/gdi.h"
+
+namespace platform {
+class Window;
+}
+
+namespace pd {
+
+class WindowCanvas {
+ public:
+  explicit WindowCanvas(platform::Window* window);
+  ~WindowCanvas();
+  WindowCanvas(const WindowCanvas&) = delete;
+  WindowCanvas& operator=(const WindowCanvas&) = delete;
+
+  // A DC that draws nowhere when the window is missing, so callers need no checks.
+  const gdi::HDC& dc() const { return dc_; }
+
+ private:
+  platform::Window* window_;
+  gdi::HDC dc_;
+  gdi::HPALETTE old_palette_;
+};
+
+// A memory DC over a bitmap with AppPalette selected, for drawing into off-screen pictures.
+class BitmapCanvas {
+ public:
+  explicit BitmapCanvas(const gdi::HBITMAP& bitmap);
+  const gdi::HDC& dc() const { return dc_; }
+
+ private:
+  gdi::HDC dc_;
+};
+
+}  // namespace pd

@@ -1,0 +1,123 @@
+#include "app/dispatch.h"
+
+#include <string>
+
+#include "app/canvas.h"
+#include "app/snapshot.h"
+#include "media/sound.h"
+#include "platform/platform.h"
+#include "tools/helpers.h"
+
+namespace pd {
+
+namespace {
+
+// ---- rows of the table -----------------------------------------------------------------------
+
+void PencilStart(int x, int y) {
+  PenStroke(x, y, x + 1, y, PenSize, CurrentColour);
+  PlaySoundEffect(15);
+}
+void PencilDrag(int x, int y, COLORREF stroke) { PenStroke(LastX, LastY, x, y, PenSize, stroke); }
+
+std::array<ToolPhases, kToolCount> BuildTable() {
+  std::array<ToolPhases, kToolCount> t{};
+  t[1] = {PencilStart, PencilDrag, nullptr};
+  return t;
+}
+
+const std::array<ToolPhases, kToolCount> kTable = BuildTable();
+
+// Cursor per tool; tools not listed show cursor 1.
+int TableCursor(int tool) {
+  switch (tool) {
+    case 0: return 0;
+    case 1: case 11: case 13: case 21: case 85: return 2;
+    case 4: return 7;
+    case 79: case 82: return 9;
+    case 58: case 80: return 11;
+    case 10: case 87: return 12;
+    case 12: return 14;
+    case 63: case 64: case 65: case 66: case 67: case 69: case 70: case 71: case 86: return 15;
+    case 9: return 16;
+    case 26: case 27: return 17;
+    case 6: return 18;
+    case 3: case 7: return 19;
+    case 51: case 72: case 73: case 74: case 83: case 84: return 20;
+    case 47: return 22;
+    case 42: return 23;
+    case 68: return 34;
+    case 81: return 35;
+    default: return 1;
+  }
+}
+
+}  // namespace
+
+const ToolPhases& ToolTable(int tool) {
+  static const ToolPhases kNone{};
+  return tool >= 0 && tool < kToolCount ? kTable[tool] : kNone;
+}
+
+COLORREF StrokeColour() { return RainbowColours ? PaletteColours[Random(159)] : CurrentColour; }
+
+void ToolStart(int x, int y) {
+  // The second step of the parallelogram keeps the anchor of its first step.
+  if (CurrentTool == 55) return;
+  LastX = AnchorX = x;
+  LastY = AnchorY = y;
+  if (auto f = ToolTable(CurrentTool).start) f(x, y);
+}
+
+void ToolDrag(int x, int y) {
+  const COLORREF stroke = StrokeColour();
+  if (auto f = ToolTable(CurrentTool).drag) f(x, y, stroke);
+  LastX = x;
+  LastY = y;
+}
+
+void ToolEnd(int x, int y) {
+  if (auto f = ToolTable(CurrentTool).end) f(x, y);
+}
+
+int ToolCursor() {
+  if (NibPanelShown) {
+    static constexpr int kNib[5] = {1, 3, 5, 10, 8};
+    return kNib[std::clamp(NibDirection, 1, 4)];
+  }
+  if (RollerPanelShown) return RollerKind == 3 ? 4 : 21;
+  if (CurrentTool == 57 || CurrentTool == 61 || CurrentTool == 62) {
+    static constexpr int kBySize[11] = {-1, 24, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    return PenSize >= 1 && PenSize <= 10 ? kBySize[PenSize] : -1;
+  }
+  return TableCursor(CurrentTool);
+}
+
+void UpdateToolCursor() {
+  const int cursor = ToolCursor();
+  if (cursor >= 0 && CanvasWindow) CanvasWindow->SetCursor(cursor);
+}
+
+void ShowCoordinates(int x, int y) {
+  using namespace gdi;
+  WindowCanvas canvas(MainWindow);
+  const HDC& dc = canvas.dc();
+  PatBlt(dc, 0, 430, 80, 50, BLACKNESS);
+  SetTextColor(dc, PaletteColours[kYellowIndex] | kPaletteRelative);
+  const int old_mode = SetBkMode(dc, TRANSPARENT);
+  const std::string xs = "X: " + std::to_string(x), ys = "Y: " + std::to_string(y);
+  TextOutA(dc, 10, 438, xs.c_str(), static_cast<int>(xs.size()));
+  TextOutA(dc, 10, 458, ys.c_str(), static_cast<int>(ys.size()));
+  SetBkMode(dc, old_mode);
+}
+
+void FinishPendingTool() {
+  // Typing, stamps and the box selection arrive with their tools; each ends here.
+  if (SelectionActive) {
+    RestoreCanvasSnapshot();
+    SelectionActive = false;
+    CurrentTool = 0;
+  }
+}
+
+}  // namespace pd

@@ -1,0 +1,247 @@
+#include "app/mainunit.h"
+
+#include "app/about.h"
+#include "app/assets.h"
+#include "app/canvas.h"
+#include "app/dispatch.h"
+#include "app/palette.h"
+#include "app/panels.h"
+#include "app/snapshot.h"
+#include "app/toolpalette.h"
+#include "media/music.h"
+#include "media/sound.h"
+
+namespace pd {
+
+using platform::MouseButton;
+
+std::string ProgramDirectory() {
+  std::string dir = platform::ExecutableDirectory();
+  if (dir.size() > 255) dir.resize(255);
+  return dir;
+}
+
+Tmain::Tmain() : form_(nullptr), bipict1_(&form_), tabset1_(&form_) {
+  MainForm = this;
+  for (int k = 0; k < 10; ++k) {
+    images_[k] = std::make_unique<platform::Window>(&form_);
+    images_[k]->SetTransparent(true);
+  }
+  form_.SetBorderStyle(platform::BorderStyle::None);
+  form_.SetColour(gdi::RGB(0, 0, 0));
+  form_.SetCaption("Pindoodle");
+  bipict1_.SetBorderStyle(platform::BorderStyle::Single);
+  bipict1_.SetColour(gdi::RGB(255, 255, 255));
+  tabset1_.SetColour(gdi::RGB(0, 0, 0));
+
+  form_.OnPaint = [this] { FormPaint(); };
+  form_.OnActivate = [this] { FormActivate(); };
+  form_.OnMouseDown = [this](MouseButton b, unsigned s, int x, int y) { FormMouseDown(b, s, x, y); };
+  form_.OnMouseMove = [this](unsigned s, int x, int y) { FormMouseMove(s, x, y); };
+  form_.OnKeyPress = [this](char& key) { FormKeyPress(key); };
+  form_.OnKeyDown = [this](int& key, unsigned shift) { FormKeyDown(key, shift); };
+  form_.OnCloseQuery = [] { return true; };
+  bipict1_.OnMouseDown = [this](MouseButton b, unsigned s, int x, int y) { BiPict1MouseDown(b, s, x, y); };
+  bipict1_.OnMouseMove = [this](unsigned s, int x, int y) { BiPict1MouseMove(s, x, y); };
+  bipict1_.OnMouseUp = [this](MouseButton b, unsigned s, int x, int y) { BiPict1MouseUp(b, s, x, y); };
+  timer1_.OnTimer = [this] { Timer1Timer(); };
+  FormCreate();
+}
+
+Tmain::~Tmain() {
+  FormDestroy();
+  if (MainForm == this) MainForm = nullptr;
+  MainWindow = nullptr;
+  CanvasWindow = nullptr;
+}
+
+void Tmain::FormCreate() {
+  InitPaletteColours();
+  AppPalette = BuildAppPalette();
+  AssetDir = ProgramDirectory();
+  form_.Maximize();
+  for (int k = 0; k < 10; ++k) images_[k]->SetBounds(100 + 40 * k, 10, 40, 40);
+  ResetSharedState();
+  Randomize();
+  MainWindow = &form_;
+  CanvasWindow = &bipict1_;
+  RegisterCursors();
+  CanvasSnapshot = nullptr;
+  IconStrip = LoadAssetBitmap("a900.kvr");
+  IconFrame = 0;
+  IconFrameDown = false;
+  timer1_.SetInterval(125);
+  timer1_.SetEnabled(true);
+  if (platform::Application::Exists()) {
+    auto& app = platform::Application::Instance();
+    app.OnActivate = [this] { AppActivate(); };
+    app.OnDeactivate = [this] { AppDeactivate(); };
+    app.OnSysCommand = [this](platform::Window& w, int command) { AppMessage(w, command); };
+  }
+  SetButtonDescriptions();
+  // The screen saver stays off while the program runs; the desktop lifts the inhibition when
+  // the program ends, however it ends.
+  platform::Desktop().InhibitScreenSaver("A child is painting");
+}
+
+void Tmain::FormPaint() {
+  using namespace gdi;
+  if (FirstPaint) {
+    const int cw = form_.ClientWidth(), ch = form_.ClientHeight();
+    tabset1_.SetBounds(82, 60, cw - 82, 32);
+    bipict1_.SetBounds(82, 92, cw - 82, ch - 94);
+    CanvasWidth = bipict1_.Width();
+    CanvasHeight = bipict1_.Height();
+    CanvasSnapshot = CreateDIBSection32(std::max(CanvasWidth, 1), std::max(CanvasHeight, 1));
+    if (CanvasSnapshot) CanvasSnapshot->Fill(0xFFFFFF);
+    tabset1_.Show();
+    bipict1_.Show();
+    for (auto& image : images_) image->Show();
+    StartBackgroundMusic();
+  }
+  {
+    WindowCanvas canvas(&form_);
+    const HDC& dc = canvas.dc();
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, 0, 0, form_.ClientWidth(), 150);
+    Rectangle(dc, 0, 0, 100, form_.ClientHeight());
+    if (HBITMAP a1 = LoadAssetBitmap("a1.kvr")) {
+      BitmapCanvas src(a1);
+      BitBlt(dc, 0, 0, 79, 179, src.dc(), 0, 0, SRCCOPY);
+    }
+    if (HBITMAP a911 = LoadAssetBitmap("a911.kvr")) {
+      BitmapCanvas src(a911);
+      BitBlt(dc, CanvasWidth - 60, 0, 140, 60, src.dc(), 0, 0, SRCCOPY);
+    }
+  }
+  DrawPalette();
+  DrawOptionPanels();
+  if (FirstPaint) {
+    DrawFirstPaintPanels();
+    DrawSlotMarker(0);
+    FirstPaint = false;
+  }
+}
+
+void Tmain::FormActivate() { RestoreCanvasSnapshot(); }
+
+void Tmain::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  timer1_.SetEnabled(false);
+  if (MusicPlaying) StopBackgroundMusic();
+  IconStrip = nullptr;
+  CanvasSnapshot = nullptr;
+  AppPalette = nullptr;
+  platform::Desktop().UninhibitScreenSaver();
+}
+
+void Tmain::Timer1Timer() {
+  if (IconStrip) {
+    WindowCanvas canvas(&form_);
+    BitmapCanvas strip(IconStrip);
+    gdi::BitBlt(canvas.dc(), 100, 10, 400, 40, strip.dc(), 0, 41 * IconFrame, gdi::SRCCOPY);
+  }
+  // Back and forth through the six frames: 0,1,2,3,4,5,4,3,2,1,0,1,...
+  if (!IconFrameDown) {
+    if (++IconFrame > 5) {
+      IconFrame = 4;
+      IconFrameDown = true;
+    }
+  } else if (--IconFrame < 0) {
+    IconFrame = 1;
+    IconFrameDown = false;
+  }
+}
+
+void Tmain::ChangeCategory(int index) {
+  timer1_.SetEnabled(false);
+  const std::string name = index <= 8 ? "a90" + std::to_string(index) + ".kvr" : "a910.kvr";
+  IconStrip = LoadAssetBitmap(name);
+  IconFrame = 0;
+  IconFrameDown = false;
+  timer1_.SetInterval(125);
+  timer1_.SetEnabled(true);
+  CurrentCategory = index + 1;
+  DrawSlotMarker(12);
+  SetButtonDescriptions();
+}
+
+void Tmain::FormMouseDown(MouseButton, unsigned, int x, int y) {
+  FinishPendingTool();
+  if (AnimationBusy) return;
+  if (PointInBox(x, y, CanvasWidth + 40, 0, CanvasWidth + 80, 40)) {
+    AskQuit();
+    return;
+  }
+  if (PointInBox(x, y, CanvasWidth - 60, 0, CanvasWidth + 40, 40)) {
+    SaveCanvasSnapshot();
+    ShowAbout();
+    bipict1_.Invalidate();
+    RestoreCanvasSnapshot();
+    return;
+  }
+  if (PalettePress(x, y)) return;
+  OptionPanelPress(x, y);
+}
+
+void Tmain::FormMouseMove(unsigned, int, int) { form_.SetCursor(0); }
+
+void Tmain::BiPict1MouseDown(MouseButton button, unsigned, int x, int y) {
+  if (button == MouseButton::Right) {
+    PickColourAt(x, y);
+    return;
+  }
+  if (TypingActive) return;  // the typed text is finished by the text tools
+  if (SelectionActive) {
+    RestoreCanvasSnapshot();
+    SelectionActive = false;
+    CurrentTool = 0;
+  }
+  if (button != MouseButton::Left) return;
+  ButtonHeld = true;
+  StrokeStarted = true;
+  ToolStart(x, y);
+}
+
+void Tmain::BiPict1MouseMove(unsigned, int x, int y) {
+  UpdateToolCursor();
+  ShowCoordinates(x, y);
+  if (ButtonHeld) ToolDrag(x, y);
+}
+
+void Tmain::BiPict1MouseUp(MouseButton, unsigned, int x, int y) {
+  ButtonHeld = false;
+  // Only a release that ends a stroke begun by a left press on the canvas runs the end phase;
+  // a right click or a press that began elsewhere would otherwise finish a tool on a stale
+  // anchor, or free pictures it never made.
+  if (!StrokeStarted) return;
+  StrokeStarted = false;
+  ToolEnd(x, y);
+}
+
+void Tmain::FormKeyPress(char&) {}
+void Tmain::FormKeyDown(int&, unsigned) {}
+
+void Tmain::AppMessage(platform::Window&, int command) {
+  (void)command;
+  SaveCanvasSnapshot();
+}
+
+void Tmain::AppActivate() {
+  if (platform::Application::Exists()) platform::Application::Instance().ProcessMessages();
+  RestoreCanvasSnapshot();
+}
+
+void Tmain::AppDeactivate() {}
+
+void Tmain::AskQuit() {
+  const int answer = platform::MessageBox(CanvasWindow, "Do you really want to quit?", "Pindoodle",
+                                          platform::MB_YESNO | platform::MB_ICONQUESTION);
+  if (answer != platform::IDYES) return;
+  PlaySoundEffect(47);
+  form_.Close();
+}
+
+}  // namespace pd

@@ -1,0 +1,60 @@
+#include "app/state.h"
+
+#include <chrono>
+
+namespace pd {
+
+namespace {
+// A 32-bit linear congruential generator: small, fast, and the same sequence on every machine,
+// so that scripted gestures with a fixed seed give the same picture everywhere.
+std::uint32_t g_seed = 0;
+}  // namespace
+
+void Randomize() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  g_seed = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+void RandSeed(std::uint32_t seed) { g_seed = seed; }
+
+int Random(int n) {
+  if (n <= 0) return 0;
+  g_seed = g_seed * 134775813u + 1u;
+  return static_cast<int>((static_cast<std::uint64_t>(g_seed) * static_cast<std::uint32_t>(n)) >> 32);
+}
+
+void ResetSharedState() {
+  CurrentColour = PaletteColours[kRedIndex];
+  ColourRow = 9;
+  ColourShade = 5;
+  CurrentCategory = 1;
+  CurrentTool = 1;
+  PenSize = 2;
+  FillStyle = 1;
+  LightDirection = 2;
+  LastX = LastY = AnchorX = AnchorY = 0;
+  ButtonHeld = false;
+  TypingActive = false;
+  SelectionActive = false;
+  AnimationBusy = false;
+  SoundOn = true;
+  MusicOn = true;
+  MusicPlaying = false;
+  DialogResult = false;
+  ColorbookMode = false;
+  ChooserMode = 0;
+  TextAngle = 45;
+  FontName = "Arial";
+  TextBuffer.fill(0);
+  CurrentPictureName.clear();
+  IconFrame = 0;
+  IconFrameDown = false;
+  FirstPaint = true;
+  RainbowColours = false;
+  PenSizePanelShown = RainbowPanelShown = NibPanelShown = RollerPanelShown = FillStylePanelShown = false;
+  NibDirection = 1;
+  RollerKind = 3;
+  StrokeStarted = false;
+}
+
+}  // namespace pd

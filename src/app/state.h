@@ -1,0 +1,106 @@
+// The program's shared state: module-level values that live for the whole run and are read and
+// written directly by the main window and the tools. Everything runs on the one user-interface
+// thread, so none of it needs a lock. ResetSharedState() puts every value back to its start-up
+// default (the main window's creation calls it, and so does every test that starts afresh).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "gdi/gdi.h"
+
+namespace platform {
+class Window;
+}
+
+namespace pd {
+
+using gdi::COLORREF;
+
+constexpr int kPaletteSize = 225;
+// The colour rows and shades: rows 0..15 of ten shades each, shade 0 the lightest.
+constexpr int kPaletteRows = 16;
+constexpr int kPaletteGridSize = 160;
+
+// Palette entries the program uses by number.
+constexpr int kWhiteIndex = 60;
+constexpr int kSwatchFrameIndex = 64;
+constexpr int kLightYellowIndex = 83;
+constexpr int kYellowIndex = 85;
+constexpr int kRedIndex = 95;
+
+// Colours given to the raster layer carry the palette-relative flag.
+constexpr COLORREF kPaletteRelative = 0x02000000;
+
+inline std::array<COLORREF, kPaletteSize> PaletteColours{};
+inline gdi::HPALETTE AppPalette;
+inline std::string AssetDir;
+inline platform::Window* CanvasWindow = nullptr;
+// The main window, whose own pixels hold the palette, panels, icon strip and buttons.
+inline platform::Window* MainWindow = nullptr;
+
+inline COLORREF CurrentColour = 0;
+inline int ColourRow = 9;
+inline int ColourShade = 5;
+inline int CurrentCategory = 1;
+inline int CurrentTool = 1;
+inline int PenSize = 2;
+inline int FillStyle = 1;
+inline int LightDirection = 2;
+inline int CanvasWidth = 0;
+inline int CanvasHeight = 0;
+inline int LastX = 0, LastY = 0;
+inline int AnchorX = 0, AnchorY = 0;
+inline bool ButtonHeld = false;
+inline bool TypingActive = false;
+inline bool SelectionActive = false;
+inline bool AnimationBusy = false;
+inline bool SoundOn = true;
+inline bool MusicOn = true;
+inline bool MusicPlaying = false;
+inline bool DialogResult = false;
+inline bool ColorbookMode = false;
+inline int ChooserMode = 0;
+inline int TextAngle = 45;
+inline std::string FontName = "Arial";
+inline std::array<char, 256> TextBuffer{};
+inline std::string CurrentPictureName;
+
+// The canvas snapshot: the single level of undo and the store the canvas is repainted from.
+inline gdi::HBITMAP CanvasSnapshot;
+// The animation frames of the current category's ten tool icons, and where the animation is.
+inline gdi::HBITMAP IconStrip;
+inline int IconFrame = 0;
+inline bool IconFrameDown = false;
+inline bool FirstPaint = true;
+
+// Option values read by the tools (their panels come with the option-panel code).
+inline bool RainbowColours = false;
+inline bool PenSizePanelShown = false;
+inline bool RainbowPanelShown = false;
+inline bool NibPanelShown = false;
+inline bool RollerPanelShown = false;
+inline bool FillStylePanelShown = false;
+inline int NibDirection = 1;
+inline int RollerKind = 3;
+
+// Whether the stroke in progress began with a left press on the canvas. The end phase runs
+// only for a release that ends such a stroke, so a right click or a press that began elsewhere
+// never runs a tool's end phase on a stale anchor.
+inline bool StrokeStarted = false;
+
+void ResetSharedState();
+
+// The program's one random generator: Random(n) is uniform over 0..n-1 (0 when n <= 0).
+// Randomize() seeds it from the clock at start-up; tests call RandSeed() for repeatable runs.
+void Randomize();
+void RandSeed(std::uint32_t seed);
+int Random(int n);
+
+// A box is left <= x < right and top <= y < bottom: every hit test of the program.
+constexpr bool PointInBox(int x, int y, int left, int top, int right, int bottom) {
+  return x >= left && x < right && y >= top && y < bottom;
+}
+
+}  // namespace pd

@@ -1,0 +1,36 @@
+#include "media/sound.h"
+
+#include "app/state.h"
+
+namespace pd {
+
+namespace {
+
+class SilentPlayer final : public SoundPlayer {
+ public:
+  void PlayEffect(int, const std::string&) override {}
+  void PlaySong(const std::string&) override {}
+  void StopSong() override {}
+};
+
+std::unique_ptr<SoundPlayer>& Current() {
+  static std::unique_ptr<SoundPlayer> player = std::make_unique<SilentPlayer>();
+  return player;
+}
+
+}  // namespace
+
+SoundPlayer& Sound() { return *Current(); }
+
+std::unique_ptr<SoundPlayer> SetSoundPlayer(std::unique_ptr<SoundPlayer> player) {
+  if (!player) player = std::make_unique<SilentPlayer>();
+  std::swap(player, Current());
+  return player;
+}
+
+void PlaySoundEffect(int number) {
+  if (!SoundOn) return;
+  Sound().PlayEffect(number, AssetDir + "snd/snd" + std::to_string(number) + ".kvr");
+}
+
+}  // namespace pd
