@@ -443,7 +443,7 @@ class Font final : public GdiObject {
   explicit Font(const LOGFONTA& lf, bool stock = false);
   ~Font() override;
   LOGFONTA lf;
-  std::string file;  // the font file Fontconfig matched
+  std::string file;  // the font file Fontconfig matched; empty until the font is first used
   std::unique_ptr<FontImpl> impl;
 };
 

@@ -88,12 +88,10 @@ bool Latin1FromUtf8(const char* s, std::string* out) {
   return true;
 }
 
-// What Fontconfig found for a request, and what the face lacks that must be simulated.
+// The face file Fontconfig found for a request.
 struct Match {
   std::string file;
   int index = 0;
-  bool synth_bold = false;
-  bool synth_italic = false;
 };
 
 // The process-wide FreeType library, the faces opened so far and the matches made so far. The
@@ -158,12 +156,8 @@ class Engine {
       FcChar8* file = nullptr;
       if (FcPatternGetString(found, FC_FILE, 0, &file) == FcResultMatch && file)
         m.file = reinterpret_cast<const char*>(file);
-      int index = 0, got_weight = FC_WEIGHT_REGULAR, got_slant = FC_SLANT_ROMAN;
+      int index = 0;
       if (FcPatternGetInteger(found, FC_INDEX, 0, &index) == FcResultMatch) m.index = index;
-      FcPatternGetInteger(found, FC_WEIGHT, 0, &got_weight);
-      FcPatternGetInteger(found, FC_SLANT, 0, &got_slant);
-      m.synth_bold = want_weight >= FC_WEIGHT_DEMIBOLD && got_weight < FC_WEIGHT_DEMIBOLD;
-      m.synth_italic = italic && got_slant == FC_SLANT_ROMAN;
       FcPatternDestroy(found);
     }
     FcPatternDestroy(pat);
@@ -316,8 +310,6 @@ FontImpl* Realize(Font& font) {
     return nullptr;
   }
   f.face = face;
-  f.synth_bold = m.synth_bold;
-  f.synth_italic = m.synth_italic;
   f.weight = lf.lfWeight <= 0 ? FW_NORMAL : std::min(lf.lfWeight, 1000);
   f.underline = lf.lfUnderline != 0;
   f.strikeout = lf.lfStrikeOut != 0;
@@ -337,6 +329,13 @@ FontImpl* Realize(Font& font) {
     win_descent = upem * 0.2;
   }
   const double cell_units = win_ascent + win_descent;
+
+  // What the face lacks is simulated. Fontconfig's answer cannot tell: its configuration may
+  // rewrite the weight and slant it reports to the ones asked for, so the face itself is asked.
+  int face_weight = face->style_flags & FT_STYLE_FLAG_BOLD ? FW_BOLD : FW_NORMAL;
+  if (os2 && os2->version != 0xFFFF && os2->usWeightClass > 0) face_weight = os2->usWeightClass;
+  f.synth_bold = f.weight >= 600 && face_weight < 600;
+  f.synth_italic = lf.lfItalic != 0 && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
 
   // Negative heights ask for the em, positive ones for the whole cell (ascent plus descent).
   int h = lf.lfHeight == 0 ? kDefaultCellHeight : lf.lfHeight;
@@ -477,7 +476,7 @@ HFONT CreateFontIndirectA(const LOGFONTA& lf) {
   LOGFONTA l = lf;
   // The platform keeps at most 31 characters of a face name.
   if (l.lfFaceName.size() > 31) l.lfFaceName.resize(31);
-  if (l.lfWidth < 0) l.lfWidth = -l.lfWidth;
+  if (l.lfWidth < 0) l.lfWidth = l.lfWidth == INT_MIN ? INT_MAX : -l.lfWidth;
   return std::make_shared<Font>(l);
 }
 
