@@ -20,9 +20,31 @@ void PencilStart(int x, int y) {
 }
 void PencilDrag(int x, int y, COLORREF stroke) { PenStroke(LastX, LastY, x, y, PenSize, stroke); }
 
+// CRAZY PEN and 3D RIBBON draw with a pen size of their own for the length of a stroke. The
+// child's size is kept aside and put back however the stroke ends: by the release, or by
+// FinishPendingTool when another button or the palette is pressed first.
+bool g_pen_size_forced = false;
+int g_saved_pen_size = 2;
+
+void ForcePenSize(int size) {
+  if (!g_pen_size_forced) g_saved_pen_size = PenSize;
+  g_pen_size_forced = true;
+  PenSize = size;
+}
+
+void CrazyPenStart(int, int) { ForcePenSize(2); }
+void RibbonStart(int, int) { ForcePenSize(10); }
+void RestorePenSizeEnd(int, int) { RestoreForcedPenSize(); }
+
+// BOMB leaves no tool selected once its animation is over.
+void BombEnd(int, int) { CurrentTool = 0; }
+
 std::array<ToolPhases, kToolCount> BuildTable() {
   std::array<ToolPhases, kToolCount> t{};
   t[1] = {PencilStart, PencilDrag, nullptr};
+  t[5] = {CrazyPenStart, nullptr, RestorePenSizeEnd};
+  t[20] = t[29] = t[30] = {RibbonStart, nullptr, RestorePenSizeEnd};
+  t[47] = {nullptr, nullptr, BombEnd};
   return t;
 }
 
@@ -53,6 +75,12 @@ int TableCursor(int tool) {
 }
 
 }  // namespace
+
+void RestoreForcedPenSize() {
+  if (!g_pen_size_forced) return;
+  PenSize = g_saved_pen_size;
+  g_pen_size_forced = false;
+}
 
 const ToolPhases& ToolTable(int tool) {
   static const ToolPhases kNone{};
@@ -113,6 +141,7 @@ void ShowCoordinates(int x, int y) {
 
 void FinishPendingTool() {
   // Typing, stamps and the box selection arrive with their tools; each ends here.
+  RestoreForcedPenSize();
   if (SelectionActive) {
     RestoreCanvasSnapshot();
     SelectionActive = false;

@@ -30,7 +30,10 @@ COLORREF StrokeColour();
 int ToolCursor();
 void UpdateToolCursor();
 void ShowCoordinates(int x, int y);
-// Ends whatever the current tool has pending (typing, a stamp, a framed selection).
+// Ends whatever the current tool has pending (typing, a stamp, a framed selection, a pen size
+// forced for the stroke).
 void FinishPendingTool();
+// Puts back the child's pen size when a stroke forced another one; does nothing otherwise.
+void RestoreForcedPenSize();
 
 }  // namespace pd

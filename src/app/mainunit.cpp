@@ -1,5 +1,9 @@
 #include "app/mainunit.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
 #include "app/about.h"
 #include "app/assets.h"
 #include "app/canvas.h"
@@ -20,6 +24,20 @@ std::string ProgramDirectory() {
   if (dir.size() > 255) dir.resize(255);
   return dir;
 }
+
+namespace {
+
+// For the footprint measurements: with PINDOODLE_TRACE_STARTUP set, the moment the first paint
+// reached the screen, on the monotonic clock, goes to standard error.
+void ReportFirstPaint() {
+  if (!std::getenv("PINDOODLE_TRACE_STARTUP") || !MainWindow) return;
+  platform::Flush(MainWindow);
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  std::fprintf(stderr, "first-paint-monotonic-ms %.3f\n", ts.tv_sec * 1e3 + ts.tv_nsec / 1e6);
+}
+
+}  // namespace
 
 Tmain::Tmain() : form_(nullptr), bipict1_(&form_), tabset1_(&form_) {
   MainForm = this;
@@ -121,6 +139,7 @@ void Tmain::FormPaint() {
     DrawFirstPaintPanels();
     DrawSlotMarker(0);
     FirstPaint = false;
+    ReportFirstPaint();
   }
 }
 

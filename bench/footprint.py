@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Footprint of the program under Xvfb at 1024x768: time from starting the process to the first
+full paint on screen, peak resident memory, and idle CPU use.
+
+Usage: bench/footprint.py [PROGRAM] [RUNS]   (default build/bin/pindoodle, 5 runs)
+"""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+PROGRAM = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "bin", "pindoodle")
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+IDLE_SECONDS = 10
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICK  # utime + stime
+
+
+def peak_rss_mib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return float("nan")
+
+
+def one_run(display):
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PINDOODLE_TRACE_STARTUP="1",
+               SDL_AUDIODRIVER="dummy")
+    start = time.monotonic() * 1000
+    proc = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.PIPE, text=True)
+    first_paint = None
+    while True:
+        line = proc.stderr.readline()
+        if not line:
+            break
+        if line.startswith("first-paint-monotonic-ms"):
+            first_paint = float(line.split()[1]) - start
+            break
+    time.sleep(3)  # let start-up work settle
+    c0, t0 = cpu_seconds(proc.pid), time.monotonic()
+    time.sleep(IDLE_SECONDS)
+    c1, t1 = cpu_seconds(proc.pid), time.monotonic()
+    rss = peak_rss_mib(proc.pid)
+    proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+    return first_paint, rss, 100.0 * (c1 - c0) / (t1 - t0)
+
+
+def main():
+    display = ":77"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    try:
+        results = [one_run(display) for _ in range(RUNS)]
+    finally:
+        xvfb.terminate()
+    paints = [r[0] for r in results if r[0] is not None]
+    print(f"first paint ms: median {statistics.median(paints):.0f} (runs: {', '.join(f'{p:.0f}' for p in paints)})")
+    print(f"peak RSS MiB:   median {statistics.median(r[1] for r in results):.1f}")
+    print(f"idle CPU %:     median {statistics.median(r[2] for r in results):.2f}")
+
+
+if __name__ == "__main__":
+    main()
