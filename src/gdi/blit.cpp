@@ -18,11 +18,11 @@
 //    source rectangle had been read before anything was written.
 //  * Stretching, per axis. Enlarging (or keeping the size) samples the source at the centre of
 //    each destination pixel, with a centre that falls exactly on a source pixel edge taking the
-//    pixel before it: source index floor(((2i + 1) * ns - 1) / (2 * nd)). Shrinking puts source
-//    pixel s into destination pixel floor(s * nd / ns); COLORONCOLOR keeps the last source column
-//    and the first source row of each destination pixel, BLACKONWHITE ANDs all of them together
-//    (so black line art survives a thumbnail) and WHITEONBLACK ORs them. HALFTONE is drawn as
-//    COLORONCOLOR.
+//    pixel before it: source index floor(((2i + 1) * ns - 1) / (2 * nd)). Shrinking puts each
+//    source pixel into the destination pixel that holds its centre; COLORONCOLOR keeps the last
+//    source column and the first source row of each destination pixel, BLACKONWHITE ANDs all of
+//    them together (so black line art survives a thumbnail) and WHITEONBLACK ORs them. HALFTONE
+//    is drawn as COLORONCOLOR.
 #include <cstring>
 
 #include "gdi/raster.h"
@@ -108,6 +108,9 @@ void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const 
 
 // ---- blit geometry ------------------------------------------------------------------------------
 
+// Rounds a / b up, for b > 0 and any a.
+constexpr long long CeilDiv(long long a, long long b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+
 // One axis of a blit: destination pixels [dst_lo, dst_lo + nd) take source pixels
 // [src_lo, src_lo + ns), reversed when mirrored.
 struct Axis {
@@ -126,8 +129,10 @@ struct Axis {
       *hi = *lo + 1;
       return;
     }
-    const long long first = (i * ns + nd - 1) / nd;
-    const long long end = ((i + 1) * ns + nd - 1) / nd;
+    // Source pixel s lands in the destination pixel that holds its centre,
+    // floor((2s + 1) * nd / (2 * ns)); these are the first and one past the last s landing in i.
+    const long long first = CeilDiv(2 * ns * i - nd, 2 * nd);
+    const long long end = CeilDiv(2 * ns * (i + 1) - nd, 2 * nd);
     if (combine) {
       *lo = src_lo + first;
       *hi = src_lo + end;

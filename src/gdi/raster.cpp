@@ -159,20 +159,30 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
     SolidSpan(dc, y, x0, x1, brush.solid, rop2);
     return;
   }
-  const int py = (((y - brush.org.y) % brush.h) + brush.h) % brush.h;
+  const int py = static_cast<int>(((static_cast<long long>(y) - brush.org.y) % brush.h + brush.h) % brush.h);
   const std::uint32_t* prow = brush.pixels.data() + static_cast<std::size_t>(py) * brush.w;
   const std::uint8_t* paint = brush.paint.data() + static_cast<std::size_t>(py) * brush.w;
   const bool mono = dc.surface->IsMono();
+  // The raster operation for each pixel of this pattern row, worked out once per span; a
+  // skipped pixel (a transparent hatch gap) becomes the operation that keeps the destination.
+  constexpr int kSmall = 16;
+  Rop2Masks small[kSmall];
+  std::vector<Rop2Masks> large;
+  Rop2Masks* ops = small;
+  if (brush.w > kSmall) {
+    large.resize(static_cast<std::size_t>(brush.w));
+    ops = large.data();
+  }
+  for (int i = 0; i < brush.w; ++i) ops[i] = paint[i] ? MakeRop2(rop2, prow[i]) : Rop2Masks{kRgbMask, 0};
   ForEachVisible(dc, y, x0, x1, [&](int a, int b) {
     std::uint32_t* row = dc.surface->Row(y);
-    int px = (((a - brush.org.x) % brush.w) + brush.w) % brush.w;
+    int px = static_cast<int>(((static_cast<long long>(a) - brush.org.x) % brush.w + brush.w) % brush.w);
     for (int x = a; x < b; ++x) {
-      if (paint[px]) {
-        row[x] = MakeRop2(rop2, prow[px]).Apply(row[x]);
-        if (mono) row[x] = SurfacePixel(*dc.surface, row[x]);
-      }
+      row[x] = ops[px].Apply(row[x]);
       if (++px == brush.w) px = 0;
     }
+    if (mono)
+      for (int x = a; x < b; ++x) row[x] = SurfacePixel(*dc.surface, row[x]);
   });
 }
 
