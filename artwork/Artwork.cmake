@@ -1,0 +1,39 @@
+# The artwork generator: a program that draws the pictures the program reads with our own
+# raster layer, run by the build so that build/bin always holds the current artwork.
+file(GLOB _pd_artwork_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/artwork/*.cpp)
+add_executable(pd_artwork ${_pd_artwork_srcs})
+target_link_libraries(pd_artwork PRIVATE pd_gdi)
+target_compile_options(pd_artwork PRIVATE ${PD_WARNINGS})
+# Kept out of build/bin, which is the program's asset directory.
+set_target_properties(pd_artwork PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/artwork)
+
+set(PD_ARTWORK_FILES a1.kvr a911.kvr a900.kvr about.kvr aboutbtn.kvr icon.kvr icon256.kvr
+    cursors/hotspots.txt)
+foreach(_n RANGE 1 32)
+  list(APPEND PD_ARTWORK_FILES cursors/cursor${_n}.kvr)
+endforeach()
+list(APPEND PD_ARTWORK_FILES cursors/cursor34.kvr)
+list(TRANSFORM PD_ARTWORK_FILES PREPEND ${PD_BIN}/ OUTPUT_VARIABLE _pd_artwork_outputs)
+
+# The generator's target dependency re-runs it whenever it, or the raster layer it draws with,
+# is rebuilt.
+add_custom_command(OUTPUT ${_pd_artwork_outputs}
+  COMMAND pd_artwork ${PD_BIN}
+  DEPENDS pd_artwork
+  COMMENT "Drawing the artwork into ${PD_BIN}"
+  VERBATIM)
+add_custom_target(artwork ALL DEPENDS ${_pd_artwork_outputs})
+
+# Checks of the files the generator writes: sizes, layouts and cursor planes.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB _pd_artwork_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/artwork/*.cpp)
+if(_pd_artwork_tests)
+  add_executable(artwork_tests ${_pd_artwork_tests})
+  target_link_libraries(artwork_tests PRIVATE pd_gdi GTest::gtest_main)
+  target_include_directories(artwork_tests PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(artwork_tests PRIVATE ${PD_WARNINGS})
+  target_compile_definitions(artwork_tests PRIVATE PD_ARTWORK_EXE="$<TARGET_FILE:pd_artwork>")
+  add_dependencies(artwork_tests pd_artwork)
+  gtest_discover_tests(artwork_tests DISCOVERY_TIMEOUT 60)
+endif()

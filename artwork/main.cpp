@@ -1,0 +1,26 @@
+// pd_artwork OUTPUT_DIR: draws every picture of the program into OUTPUT_DIR.
+#include <exception>
+#include <iostream>
+
+#include "artwork.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: pd_artwork OUTPUT_DIR\n";
+    return 2;
+  }
+  try {
+    const art::fs::path dir = argv[1];
+    art::fs::create_directories(dir);
+    art::DrawPaletteButtons(dir);
+    art::DrawCornerButtons(dir);
+    art::DrawPencilStrip(dir);
+    art::DrawCursors(dir);
+    art::DrawAboutPictures(dir);
+    art::DrawProgramIcon(dir);
+  } catch (const std::exception& e) {
+    std::cerr << "pd_artwork: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
