@@ -6,9 +6,11 @@
 //  * A one-pixel pen (CreatePen width 0 or 1, or any PS_COSMETIC pen) draws each segment from
 //    its first point up to, but not including, its last point. The pixels depend only on the two
 //    end points and their order, and are the same wherever the segment is clipped.
-//  * Styled one-pixel pens (dash, dot, dash-dot, dash-dot-dot) step their pattern once per pixel;
-//    the pattern continues from DC::style_phase and is left there for the next segment. Gaps take
-//    the background colour when the DC is OPAQUE and are left alone when it is TRANSPARENT.
+//  * Styled one-pixel pens (dash 18 on 6 off, dot 3/3, dash-dot 9/6/3/6, dash-dot-dot
+//    9/3/3/3/3/3) step their pattern once per pixel. The pattern starts afresh with each call and
+//    runs on along the path, so it continues around a Polyline or a shape's outline but each
+//    LineTo starts with a dash. Gaps take the background colour when the DC is OPAQUE and are left
+//    alone when it is TRANSPARENT.
 //  * A wide pen covers, as one set of pixels, the union of its segments, end caps and joins, and
 //    paints that set once, so an XOR stroke drawn twice restores every pixel.
 #pragma once
@@ -43,9 +45,11 @@ void LinePixels(POINT a, POINT b, const RECT& bounds, const std::function<void(i
 
 // Strokes the path pts[0..n) with the DC's pen and ROP2; when closed, the path returns from the
 // last point to the first. Each pixel is painted at most once per call. A one-pixel pen paints
-// each segment without its last point (so a closed path paints every corner once); a styled
-// pen continues from and updates dc.style_phase. A wide pen paints the union of the segments
-// with the pen's caps (at the two ends of an open path) and joins. n < 2 draws nothing.
+// each segment without its last point (so a closed path paints every corner once); where
+// segments cross or run back over each other, the last one decides a pixel's colour. A styled
+// pattern starts at the first point. A wide pen paints the union of the segments with the pen's
+// caps (at the two ends of an open path) and joins; a zero-length path leaves a round dot
+// (flat and square geometric caps leave nothing). n < 2 draws nothing.
 void StrokePath(DC& dc, const POINT* pts, int n, bool closed);
 
 // The pixels a wide pen covers along the path (as StrokePath would paint them), as normalised
