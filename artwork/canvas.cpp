@@ -1,61 +1,15 @@
 #include "canvas.h"
 
 #include <cmath>
-#include <cstdint>
-#include <fstream>
 #include <numbers>
 #include <stdexcept>
+
+#include "gdi/bmp.h"
 
 namespace art {
 
 namespace {
-
 constexpr const char* kLetteringFace = "DejaVu Sans";
-
-void Put16(std::vector<std::uint8_t>& out, unsigned v) {
-  out.push_back(v & 0xFF);
-  out.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-// A 24-bit, bottom-up, uncompressed Windows bitmap: the plainest form every reader accepts.
-std::vector<std::uint8_t> EncodeBmp24(const gdi::Bitmap& bmp) {
-  const int w = bmp.Width(), h = bmp.Height();
-  const std::uint32_t stride = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
-  const std::uint32_t image = stride * static_cast<std::uint32_t>(h);
-  std::vector<std::uint8_t> out;
-  out.reserve(54 + image);
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, 54 + image);
-  Put32(out, 0);
-  Put32(out, 54);
-  Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(w));
-  Put32(out, static_cast<std::uint32_t>(h));
-  Put16(out, 1);
-  Put16(out, 24);
-  Put32(out, 0);  // BI_RGB
-  Put32(out, image);
-  Put32(out, 2835);  // 72 dpi
-  Put32(out, 2835);
-  Put32(out, 0);
-  Put32(out, 0);
-  for (int y = h - 1; y >= 0; --y) {
-    const std::uint32_t* row = bmp.Row(y);
-    for (int x = 0; x < w; ++x) {
-      out.push_back(row[x] & 0xFF);          // blue
-      out.push_back((row[x] >> 8) & 0xFF);   // green
-      out.push_back((row[x] >> 16) & 0xFF);  // red
-    }
-    for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < stride; ++pad) out.push_back(0);
-  }
-  return out;
-}
-
 }  // namespace
 
 Canvas::Canvas(int width, int height, COLORREF background)
@@ -73,10 +27,8 @@ void Canvas::SetPixel(int x, int y, COLORREF colour) {
 }
 
 void Canvas::Save(const std::filesystem::path& file) const {
-  const std::vector<std::uint8_t> bytes = EncodeBmp24(*bitmap_);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + file.string());
+  std::string error;
+  if (!gdi::SaveBmp24(file.string(), *bitmap_, &error)) throw std::runtime_error(file.string() + ": " + error);
 }
 
 Painter::Painter(Canvas& canvas, double ox, double oy, double scale)

@@ -1,0 +1,207 @@
+// Checks of the pictures the artwork generator writes: what the program copies out of them must
+// be where it copies it from. The generator runs once into a fresh directory; the files are read
+// back with the program's own bitmap reader.
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "artwork/palette.h"
+#include "gdi/bmp.h"
+
+namespace gdi {
+// Boxes print as "(left,top)-(right,bottom)" in failure messages.
+void PrintTo(const RECT& r, std::ostream* os) {
+  *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+}  // namespace gdi
+
+namespace {
+
+namespace fs = std::filesystem;
+using gdi::COLORREF;
+
+const std::vector<int>& CursorNumbers() {
+  static const std::vector<int> numbers = [] {
+    std::vector<int> n;
+    for (int i = 1; i <= 32; ++i) n.push_back(i);
+    n.push_back(34);
+    return n;
+  }();
+  return numbers;
+}
+
+class ArtworkTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = fs::temp_directory_path() / ("pd-artwork-test-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    const std::string command = std::string("\"") + PD_ARTWORK_EXE + "\" \"" + dir_.string() + "\"";
+    generator_status_ = std::system(command.c_str());
+  }
+  static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+  void SetUp() override { ASSERT_EQ(generator_status_, 0) << "the generator failed"; }
+
+  static gdi::HBITMAP Load(const std::string& name) {
+    std::string error;
+    gdi::HBITMAP bmp = gdi::LoadBmpFile((dir_ / name).string(), &error);
+    EXPECT_TRUE(bmp) << name << ": " << error;
+    return bmp;
+  }
+  static COLORREF At(const gdi::HBITMAP& b, int x, int y) { return gdi::ColorrefFromPixel(b->At(x, y)); }
+
+  static std::map<int, std::pair<int, int>> HotSpots() {
+    std::map<int, std::pair<int, int>> hot;
+    std::ifstream in(dir_ / "cursors" / "hotspots.txt");
+    int n, x, y;
+    while (in >> n >> x >> y) {
+      EXPECT_FALSE(hot.count(n)) << "cursor " << n << " listed twice";
+      hot[n] = {x, y};
+    }
+    return hot;
+  }
+
+  // The smallest box holding every pixel the cursor's mask covers (black in the AND plane).
+  static gdi::RECT CoveredBox(const gdi::HBITMAP& cursor) {
+    gdi::RECT box{32, 32, -1, -1};
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        if (At(cursor, x, y) == 0) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                                          std::max(box.bottom, y)};
+    return box;  // inclusive edges
+  }
+
+  static inline fs::path dir_;
+  static inline int generator_status_ = -1;
+};
+
+TEST_F(ArtworkTest, EveryPictureHasTheSizeTheProgramCopies) {
+  const struct {
+    const char* name;
+    int w, h;
+  } pictures[] = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60}, {"a900.kvr", 400, 245}, {"about.kvr", 484, 150},
+                  {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},  {"icon256.kvr", 256, 256}};
+  for (const auto& p : pictures) {
+    const gdi::HBITMAP b = Load(p.name);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->Width(), p.w) << p.name;
+    EXPECT_EQ(b->Height(), p.h) << p.name;
+  }
+  for (int n : CursorNumbers()) {
+    const gdi::HBITMAP b = Load("cursors/cursor" + std::to_string(n) + ".kvr");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->Width(), 32) << n;
+    EXPECT_EQ(b->Height(), 64) << n;
+  }
+}
+
+// A press at column x of a row button chooses shade 9 - x div 4 on the left (x <= 40, so 40 is
+// shade 0) and 9 - (x - 40) div 4 on the right; the button must show that very colour there.
+TEST_F(ArtworkTest, ColourRowButtonsShowTheShadeAPressChooses) {
+  const gdi::HBITMAP b = Load("a1.kvr");
+  ASSERT_TRUE(b);
+  const int rows[8][2] = {{4, 3}, {6, 15}, {11, 9}, {13, 14}, {1, 2}, {8, 5}, {12, 0}, {7, 10}};
+  for (int button = 0; button < 8; ++button) {
+    const int top = 53 + 16 * button;
+    // All but the last row of each button (a dividing line may go there); the picture ends at 178.
+    for (int y = top; y < std::min(top + 15, 179); ++y)
+      for (int x = 0; x < 79; ++x) {
+        const bool left = x <= 40;
+        const int shade = x == 40 ? 0 : left ? 9 - x / 4 : 9 - (x - 40) / 4;
+        const int row = rows[button][left ? 0 : 1];
+        ASSERT_EQ(At(b, x, y), art::kPaletteColours[row * 10 + shade]) << "x " << x << " y " << y;
+      }
+  }
+}
+
+TEST_F(ArtworkTest, PaletteTableHoldsTheColoursTheProgramNamesByNumber) {
+  const auto& p = art::kPaletteColours;
+  EXPECT_EQ(p[95], gdi::RGB(255, 0, 0));      // the start colour
+  EXPECT_EQ(p[60], gdi::RGB(255, 255, 255));  // white
+  EXPECT_EQ(p[64], gdi::RGB(155, 155, 155));  // the swatch frame
+  EXPECT_EQ(p[83], gdi::RGB(252, 252, 124));  // marker on dark rows
+  EXPECT_EQ(p[85], gdi::RGB(252, 244, 64));   // coordinate readout
+  EXPECT_EQ(p[0], gdi::RGB(229, 186, 255));
+  EXPECT_EQ(p[159], gdi::RGB(100, 190, 0));
+  EXPECT_EQ(p[160], gdi::RGB(255, 255, 254));
+  EXPECT_EQ(p[161], gdi::RGB(254, 255, 254));
+  EXPECT_EQ(p[169], gdi::RGB(254, 255, 250));
+  EXPECT_EQ(p[209], gdi::RGB(255, 251, 250));
+  EXPECT_EQ(p[210], gdi::RGB(43, 199, 183));
+  EXPECT_EQ(p[224], gdi::RGB(0, 128, 0));
+  for (int i = 160; i < 210; ++i) EXPECT_NE(p[i], gdi::RGB(255, 255, 255)) << i;
+}
+
+// The program copies frame f from row 41 f; anything drawn into the row between two frames, or
+// an icon spilling into its neighbour's square, would show as a wrong line on screen.
+TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
+  const gdi::HBITMAP b = Load("a900.kvr");
+  ASSERT_TRUE(b);
+  for (int f = 0; f < 5; ++f)
+    for (int x = 0; x < 400; ++x) ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
+  auto icon = [&](int slot, int frame) {
+    std::vector<COLORREF> px;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) px.push_back(At(b, 40 * slot + x, 41 * frame + y));
+    return px;
+  };
+  for (int slot = 0; slot < 10; ++slot) {
+    for (int f = 0; f < 6; ++f) {
+      const auto px = icon(slot, f);
+      EXPECT_GE(std::set<COLORREF>(px.begin(), px.end()).size(), 3u) << "slot " << slot + 1 << " frame " << f;
+    }
+    EXPECT_NE(icon(slot, 0), icon(slot, 5)) << "slot " << slot + 1 << " does not move";
+  }
+}
+
+TEST_F(ArtworkTest, CursorsHaveConsistentPlanesAndHotSpotsOnTheFigure) {
+  const auto hot = HotSpots();
+  ASSERT_EQ(hot.size(), CursorNumbers().size());
+  std::set<std::vector<std::uint32_t>> looks;
+  for (int n : CursorNumbers()) {
+    ASSERT_TRUE(hot.count(n)) << "no hot spot for cursor " << n;
+    const gdi::HBITMAP c = Load("cursors/cursor" + std::to_string(n) + ".kvr");
+    ASSERT_TRUE(c);
+    int covered = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const COLORREF mask = At(c, x, y);
+        ASSERT_TRUE(mask == 0 || mask == 0xFFFFFF) << "cursor " << n << " mask at " << x << "," << y;
+        if (mask == 0xFFFFFF) {
+          ASSERT_EQ(At(c, x, 32 + y), 0u) << "cursor " << n << " image at " << x << "," << y;
+        }
+        covered += mask == 0;
+      }
+    EXPECT_GE(covered, 20) << "cursor " << n;
+    const auto [hx, hy] = hot.at(n);
+    const gdi::RECT box = CoveredBox(c);
+    EXPECT_TRUE(hx >= box.left && hx <= box.right && hy >= box.top && hy <= box.bottom)
+        << "cursor " << n << " hot spot " << hx << "," << hy << " lies off its figure";
+    looks.insert(std::vector<std::uint32_t>(c->Pixels(), c->Pixels() + 32 * 64));
+  }
+  EXPECT_EQ(looks.size(), CursorNumbers().size()) << "two cursor numbers share one picture";
+}
+
+// The ERASER, SPREADER and SPLITTER show cursor 24 for pen sizes 1 and 2, then 25..32 for sizes
+// 3..10; each must outline exactly the square the tool works on at that size, x - h .. x + h - 1.
+TEST_F(ArtworkTest, EraserCursorsOutlineTheSquareOfTheirPenSize) {
+  const auto hot = HotSpots();
+  const int half[] = {3, 4, 5, 6, 8, 10, 12, 14, 16};
+  for (int i = 0; i < 9; ++i) {
+    const int n = 24 + i, h = half[i];
+    const gdi::HBITMAP c = Load("cursors/cursor" + std::to_string(n) + ".kvr");
+    ASSERT_TRUE(c);
+    const auto [hx, hy] = hot.at(n);
+    const gdi::RECT box = CoveredBox(c);
+    EXPECT_EQ(box, (gdi::RECT{hx - h, hy - h, hx + h - 1, hy + h - 1})) << "cursor " << n;
+  }
+}
+
+}  // namespace
