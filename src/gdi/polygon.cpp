@@ -15,22 +15,42 @@ __extension__ typedef __int128 Int128;
 
 // One non-horizontal edge, stored top end first. dir is +1 for an edge drawn downwards and -1
 // for one drawn upwards, which is what the winding number counts.
+//
+// While active, the edge walks down the rows keeping its exact crossing x_top + (y - y_top) *
+// dx / dy as a whole part q and a remainder r in [0, dy), so each row costs two additions and
+// the crossing is exact for any int coordinates.
 struct Edge {
   long long x_top, y_top, x_bottom, y_bottom;
   int dir;
-};
+  long long q = 0, r = 0, step_q = 0, step_r = 0;
 
-// The first pixel column at or right of the edge's exact crossing with row y, that is
-// ceil(x_top + (y - y_top) * dx / dy). 128-bit products keep every int coordinate exact.
-int CrossingColumn(const Edge& e, long long y) {
-  const Int128 dy = e.y_bottom - e.y_top;
-  const Int128 n = static_cast<Int128>(e.x_top) * dy + static_cast<Int128>(y - e.y_top) * (e.x_bottom - e.x_top);
-  // ceil(n / dy) for dy > 0, as -floor(-n / dy).
-  const Int128 m = -n;
-  Int128 q = m / dy;
-  if (m % dy != 0 && m < 0) --q;
-  return static_cast<int>(-q);  // between x_top and x_bottom, so it fits
-}
+  // Places the walk on row y (y_top <= y < y_bottom).
+  void Start(long long y) {
+    const long long dy = y_bottom - y_top, dx = x_bottom - x_top;
+    const Int128 n = static_cast<Int128>(x_top) * dy + static_cast<Int128>(y - y_top) * dx;
+    q = static_cast<long long>(FloorDiv(n, dy));
+    r = static_cast<long long>(n - static_cast<Int128>(q) * dy);
+    step_q = static_cast<long long>(FloorDiv(dx, dy));
+    step_r = dx - step_q * dy;
+  }
+  void NextRow() {
+    q += step_q;
+    r += step_r;
+    if (r >= y_bottom - y_top) {
+      r -= y_bottom - y_top;
+      ++q;
+    }
+  }
+  // The first pixel column at or right of the crossing: its ceiling. It lies between x_top and
+  // x_bottom, so it fits an int.
+  int Column() const { return static_cast<int>(q + (r != 0)); }
+
+  static Int128 FloorDiv(Int128 n, Int128 d) {
+    Int128 quot = n / d;
+    if (n % d != 0 && n < 0) --quot;
+    return quot;
+  }
+};
 
 }  // namespace
 
@@ -60,22 +80,29 @@ raster::Bands PolygonBands(const POINT* pts, const int* counts, int polys, int m
   const int row0 = static_cast<int>(std::max<long long>(y0, top));
   const int row1 = static_cast<int>(std::min<long long>(y1, bottom));
 
-  std::vector<const Edge*> active;
+  std::vector<Edge*> active;
   std::vector<std::pair<int, int>> crossings;  // column, dir
+  std::vector<std::pair<int, int>> spans;
   std::size_t next = 0;
   for (int y = row0; y < row1; ++y) {
     while (next < edges.size() && edges[next].y_top <= y) {
-      if (edges[next].y_bottom > y) active.push_back(&edges[next]);
+      if (edges[next].y_bottom > y) {
+        edges[next].Start(y);
+        active.push_back(&edges[next]);
+      }
       ++next;
     }
     std::erase_if(active, [y](const Edge* e) { return e->y_bottom <= y; });
     if (active.empty()) continue;
     crossings.clear();
-    for (const Edge* e : active) crossings.emplace_back(CrossingColumn(*e, y), e->dir);
+    for (Edge* e : active) {
+      crossings.emplace_back(e->Column(), e->dir);
+      e->NextRow();
+    }
     std::sort(crossings.begin(), crossings.end());
     // Sweep left to right; crossings at the same column take effect together, so the spans
     // come out sorted, disjoint and not touching.
-    std::vector<std::pair<int, int>> spans;
+    spans.clear();
     int winding = 0, start = 0;
     for (std::size_t k = 0; k < crossings.size();) {
       const int x = crossings[k].first;
@@ -86,7 +113,12 @@ raster::Bands PolygonBands(const POINT* pts, const int* counts, int polys, int m
       if (!was_in && now_in) start = x;
       if (was_in && !now_in) spans.emplace_back(start, x);
     }
-    if (!spans.empty()) out.push_back({y, y + 1, std::move(spans)});
+    if (spans.empty()) continue;
+    if (!out.empty() && out.back().bottom == y && out.back().spans == spans) {
+      ++out.back().bottom;  // rows of a tall shape often repeat
+    } else {
+      out.push_back({y, y + 1, spans});
+    }
   }
   raster::NormaliseBands(out);
   return out;

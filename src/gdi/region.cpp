@@ -170,7 +170,11 @@ int OffsetRgn(const HRGN& rgn, int dx, int dy) {
       a = raster::ClampCoord(static_cast<long long>(a) + dx);
       b = raster::ClampCoord(static_cast<long long>(b) + dx);
     }
+    // An offset past the coordinate limit squeezes spans and bands to nothing; drop them so the
+    // region stays well formed (and its box and complexity stay true).
+    std::erase_if(band.spans, [](const std::pair<int, int>& s) { return s.first >= s.second; });
   }
+  raster::NormaliseBands(rgn->bands);
   return rgn->Complexity();
 }
 

@@ -141,8 +141,13 @@ raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w
     const long long inset = a - ext[corner_row(y) - dmin];
     const long long left = std::max<long long>(l + inset, x0);
     const long long right = std::min<long long>(l + width - inset, x1);
-    if (left < right)
-      out.push_back({static_cast<int>(y), static_cast<int>(y) + 1, {{static_cast<int>(left), static_cast<int>(right)}}});
+    if (left >= right) continue;
+    const std::pair<int, int> span{static_cast<int>(left), static_cast<int>(right)};
+    if (!out.empty() && out.back().bottom == y && out.back().spans.front() == span) {
+      ++out.back().bottom;
+    } else {
+      out.push_back({static_cast<int>(y), static_cast<int>(y) + 1, {span}});
+    }
   }
   raster::NormaliseBands(out);
   return out;
