@@ -13,7 +13,8 @@ using namespace gdi;
 void BM_TextOutLongLine(benchmark::State& state) {
   HBITMAP bmp = CreateDIBSection32(1920, 200);
   HDC dc = CreateSurfaceDC(bmp);
-  SelectObject(dc, CreateFontA(-28, 0, static_cast<int>(state.range(0)), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+  SelectObject(dc,
+               CreateFontA(-28, 0, static_cast<int>(state.range(0)), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
   SetBkMode(dc, TRANSPARENT);
   std::string line;
   for (int i = 0; i < 254; ++i) line += static_cast<char>('a' + i % 26);

@@ -51,12 +51,14 @@ constexpr int kMaxPixelsPerEm = 8192;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five bytes it leaves undefined map
 // to the control characters of the same value, as the platform's conversion does.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t CodePointFromByte(unsigned char b) { return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b; }
+char32_t CodePointFromByte(unsigned char b) {
+  return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
+}
 
 std::string Utf8FromLatin1(const std::string& s) {
   std::string out;
@@ -363,8 +365,10 @@ FontImpl* Realize(Font& font) {
   const double x_scale = x_ppem / upem;
 
   if (f.synth_bold) f.embolden = std::max<FT_Pos>(64, (f.ppem * 64 / 24) & ~63);
-  f.ave_width = static_cast<int>(std::lround(natural_ave * x_ppem / f.ppem)) + static_cast<int>(f.embolden >> 6);
-  f.max_width = static_cast<int>(std::lround(face->max_advance_width * x_scale)) + static_cast<int>(f.embolden >> 6);
+  f.ave_width =
+      static_cast<int>(std::lround(natural_ave * x_ppem / f.ppem)) + static_cast<int>(f.embolden >> 6);
+  f.max_width =
+      static_cast<int>(std::lround(face->max_advance_width * x_scale)) + static_cast<int>(f.embolden >> 6);
   if (hhea) {
     // The platform's external leading: the line gap the horizontal header asks for beyond what
     // the Windows ascent and descent already include.
@@ -386,10 +390,18 @@ FontImpl* Realize(Font& font) {
   const int esc = ((lf.lfEscapement % 3600) + 3600) % 3600;
   f.rotated = esc != 0;
   switch (esc) {
-    case 0: f.cos_a = 1, f.sin_a = 0; break;
-    case 900: f.cos_a = 0, f.sin_a = 1; break;
-    case 1800: f.cos_a = -1, f.sin_a = 0; break;
-    case 2700: f.cos_a = 0, f.sin_a = -1; break;
+    case 0:
+      f.cos_a = 1, f.sin_a = 0;
+      break;
+    case 900:
+      f.cos_a = 0, f.sin_a = 1;
+      break;
+    case 1800:
+      f.cos_a = -1, f.sin_a = 0;
+      break;
+    case 2700:
+      f.cos_a = 0, f.sin_a = -1;
+      break;
     default: {
       const double rad = esc * std::numbers::pi / 1800.0;
       f.cos_a = std::cos(rad);
@@ -399,7 +411,9 @@ FontImpl* Realize(Font& font) {
   return &f;
 }
 
-FontImpl* DcFont(const HDC& hdc) { return hdc && hdc->font ? Realize(*hdc->font) : nullptr; }
+FontImpl* DcFont(const HDC& hdc) {
+  return hdc && hdc->font ? Realize(*hdc->font) : nullptr;
+}
 
 long long AdvanceSum(FontImpl& f, const char* text, int len) {
   long long w = 0;
@@ -420,13 +434,16 @@ struct TextFrame {
 // A pixel is painted when its centre lies inside; centres on the left or top edge of a span
 // belong to it, those on the right or bottom edge do not, so a cell on whole pixels covers
 // exactly its rows and columns.
-void FillTextRect(DC& dc, const TextFrame& fr, double u0, double u1, double v0, double v1, std::uint32_t pixel) {
+void FillTextRect(DC& dc, const TextFrame& fr, double u0, double u1, double v0, double v1,
+                  std::uint32_t pixel) {
   if (u1 <= u0 || v1 <= v0) return;
   const double xs[4] = {fr.X(u0, v1), fr.X(u1, v1), fr.X(u1, v0), fr.X(u0, v0)};
   const double ys[4] = {fr.Y(u0, v1), fr.Y(u1, v1), fr.Y(u1, v0), fr.Y(u0, v0)};
   const double ymin = *std::min_element(ys, ys + 4), ymax = *std::max_element(ys, ys + 4);
-  const int row0 = static_cast<int>(std::clamp(std::ceil(ymin - 0.5), 0.0, static_cast<double>(dc.surface->Height())));
-  const int row1 = static_cast<int>(std::clamp(std::ceil(ymax - 0.5), 0.0, static_cast<double>(dc.surface->Height())));
+  const int row0 =
+      static_cast<int>(std::clamp(std::ceil(ymin - 0.5), 0.0, static_cast<double>(dc.surface->Height())));
+  const int row1 =
+      static_cast<int>(std::clamp(std::ceil(ymax - 0.5), 0.0, static_cast<double>(dc.surface->Height())));
   const double wmax = static_cast<double>(dc.surface->Width());
   for (int y = row0; y < row1; ++y) {
     const double cy = y + 0.5;
@@ -451,9 +468,9 @@ void FillTextRect(DC& dc, const TextFrame& fr, double u0, double u1, double v0, 
 Font::Font(const LOGFONTA& l, bool stock) : GdiObject(ObjType::Font, stock), lf(l) {}
 Font::~Font() = default;
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
-                  DWORD strikeout, DWORD charset, DWORD out_precision, DWORD clip_precision, DWORD quality,
-                  DWORD pitch_and_family, const char* face) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeout, DWORD charset, DWORD out_precision, DWORD clip_precision,
+                  DWORD quality, DWORD pitch_and_family, const char* face) {
   LOGFONTA lf;
   lf.lfHeight = height;
   lf.lfWidth = width;
@@ -496,14 +513,24 @@ bool TextOutA(const HDC& hdc, int x, int y, const char* text, int len) {
   // The reference point in text space, relative to the start of the baseline.
   double ref_u = 0, ref_v = 0;
   switch (align & TA_CENTER) {
-    case TA_RIGHT: ref_u = static_cast<double>(width); break;
-    case TA_CENTER: ref_u = static_cast<double>(width / 2); break;
-    default: break;
+    case TA_RIGHT:
+      ref_u = static_cast<double>(width);
+      break;
+    case TA_CENTER:
+      ref_u = static_cast<double>(width / 2);
+      break;
+    default:
+      break;
   }
   switch (align & TA_BASELINE) {
-    case TA_BASELINE: break;
-    case TA_BOTTOM: ref_v = -f.descent; break;
-    default: ref_v = f.ascent; break;
+    case TA_BASELINE:
+      break;
+    case TA_BOTTOM:
+      ref_v = -f.descent;
+      break;
+    default:
+      ref_v = f.ascent;
+      break;
   }
   TextFrame fr{0, 0, f.cos_a, f.sin_a};
   fr.ox = x - fr.X(ref_u, ref_v);
@@ -511,7 +538,7 @@ bool TextOutA(const HDC& hdc, int x, int y, const char* text, int len) {
 
   if (align & TA_UPDATECP) {
     // The current position moves to the far end of the string, or back for right alignment.
-    const double along = (align & TA_CENTER) == TA_RIGHT ? -static_cast<double>(width)
+    const double along = (align & TA_CENTER) == TA_RIGHT    ? -static_cast<double>(width)
                          : (align & TA_CENTER) == TA_CENTER ? 0.0
                                                             : static_cast<double>(width);
     dc.pos = {raster::ClampCoord(std::llround(x + along * f.cos_a)),
@@ -520,7 +547,8 @@ bool TextOutA(const HDC& hdc, int x, int y, const char* text, int len) {
   if (len == 0) return true;
 
   if (dc.bk_mode == OPAQUE)
-    FillTextRect(dc, fr, 0, static_cast<double>(width), -f.descent, f.ascent, ColourToPixel(dc, dc.bk_colour));
+    FillTextRect(dc, fr, 0, static_cast<double>(width), -f.descent, f.ascent,
+                 ColourToPixel(dc, dc.bk_colour));
 
   const std::uint32_t pixel = ColourToPixel(dc, dc.text_colour);
   // Glyphs whose origin lies further than this from the surface cannot reach it.
@@ -539,8 +567,8 @@ bool TextOutA(const HDC& hdc, int x, int y, const char* text, int len) {
   }
 
   if (f.underline)
-    FillTextRect(dc, fr, 0, static_cast<double>(width), -f.underline_pos - f.underline_thick, -f.underline_pos,
-                 pixel);
+    FillTextRect(dc, fr, 0, static_cast<double>(width), -f.underline_pos - f.underline_thick,
+                 -f.underline_pos, pixel);
   if (f.strikeout)
     FillTextRect(dc, fr, 0, static_cast<double>(width), f.strike_pos - f.strike_thick, f.strike_pos, pixel);
   return true;

@@ -12,7 +12,9 @@
 // Fontconfig loses a few hundred bytes while parsing its configuration files, once per process.
 // The leak checker of the sanitizer build would fail every test that touches a font for it, so
 // allocations made inside Fontconfig are not reported; leaks of the layer's own are.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
 
 namespace {
 
@@ -377,7 +379,8 @@ TEST(TextDraw, NinetyDegreesReadsUpward) {
   int low_left = INT_MAX, high_left = INT_MAX;
   for (int y = 0; y < 200; ++y)
     for (int x = 0; x < 200; ++x)
-      if (ink.At(x, y) == 0) (y >= split ? low_left : high_left) = std::min(y >= split ? low_left : high_left, x);
+      if (ink.At(x, y) == 0)
+        (y >= split ? low_left : high_left) = std::min(y >= split ? low_left : high_left, x);
   EXPECT_LT(low_left, 100 - tm.tmAscent / 2);
   EXPECT_GT(high_left, 100 - tm.tmAscent / 3);
 }
