@@ -33,7 +33,7 @@ TEST_F(AppTest, PaletteRowButtonsPickRowAndShadeFromThePressPosition) {
   struct Case {
     int x, y, row, shade;
   } cases[] = {{40, 60, 4, 0}, {41, 60, 3, 9}, {79, 60, 3, 0}, {0, 60, 4, 9},
-               {20, 53, 4, 5}, {20, 179, 7, 5}, {60, 170, 10, 5}};
+               {20, 53, 4, 4}, {20, 179, 7, 4}, {60, 170, 10, 4}};
   for (const auto& c : cases) {
     hl::Click(Form(), c.x, c.y);
     EXPECT_EQ(ColourRow, c.row) << c.x << "," << c.y;
