@@ -178,7 +178,6 @@ struct GlyphRuns {
     int y, x0, x1;
   };
   std::vector<Run> runs;
-  int left = 0, top = 0, right = 0, bottom = 0;  // bounds of the runs, half-open
 };
 
 }  // namespace
@@ -249,8 +248,9 @@ class FontImpl {
       FT_Outline_Transform(outline, &shear);
     }
     if (rotated) {
-      // FreeType's outline space has y upwards, so a counter-clockwise turn is the usual
-      // rotation matrix there.
+      // The outline is turned here rather than by the face's load transform because simulated
+      // bold and italic belong to the upright glyph and must come first. FreeType's outline
+      // space has y upwards, so a counter-clockwise turn is the usual rotation matrix there.
       const auto fx = [](double v) { return static_cast<FT_Fixed>(std::lround(v * 65536.0)); };
       FT_Matrix turn{fx(cos_a), fx(-sin_a), fx(sin_a), fx(cos_a)};
       FT_Outline_Transform(outline, &turn);
@@ -260,8 +260,6 @@ class FontImpl {
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     const FT_Bitmap& bm = slot->bitmap;
     if (bm.pixel_mode != FT_PIXEL_MODE_MONO) return;
-    out->left = out->top = INT_MAX;
-    out->right = out->bottom = INT_MIN;
     for (unsigned r = 0; r < bm.rows; ++r) {
       const unsigned char* row = bm.buffer + static_cast<std::ptrdiff_t>(r) * bm.pitch;
       const int y = static_cast<int>(r) - slot->bitmap_top;
@@ -276,13 +274,8 @@ class FontImpl {
         const int x0 = slot->bitmap_left + static_cast<int>(start);
         const int x1 = slot->bitmap_left + static_cast<int>(c);
         out->runs.push_back({y, x0, x1});
-        out->left = std::min(out->left, x0);
-        out->right = std::max(out->right, x1);
-        out->top = std::min(out->top, y);
-        out->bottom = std::max(out->bottom, y + 1);
       }
     }
-    if (out->runs.empty()) out->left = out->top = out->right = out->bottom = 0;
   }
 
   std::array<int, 256> advances_ = [] {
