@@ -48,8 +48,10 @@ void Drag(Window& window, int x0, int y0, int x1, int y1, int step = 4,
 // coordinates (capture is not considered).
 Window* WindowAt(Window& window, int x, int y, int* client_x = nullptr, int* client_y = nullptr);
 
-// Keys go to window's top-level window: OnKeyDown, then (unless it set the key to 0 and when the
-// key types a character) OnKeyPress, then OnKeyUp.
+// Keys go to window's top-level window. KeyDown delivers OnKeyDown and then, unless the handler
+// set the key to 0, OnKeyPress with the character the key types on a US layout (letters, digits,
+// space, VK_RETURN 13, VK_BACK 8, VK_TAB 9, VK_ESCAPE 27; none for the others). KeyUp delivers
+// OnKeyUp; KeyPress delivers OnKeyPress alone.
 void KeyDown(Window& window, int vk, unsigned shift = 0);
 void KeyUp(Window& window, int vk, unsigned shift = 0);
 void KeyPress(Window& window, char ch);
@@ -75,7 +77,8 @@ gdi::HBITMAP Compose(Window& window);
 // A pixel of the window's own surface as a COLORREF (CLR_INVALID outside).
 gdi::COLORREF PixelAt(Window& window, int x, int y);
 
-// How many times each happened since Reset (for checks that something reached the screen).
+// How many times Flush or FlushAll brought a change to the screen in the middle of an event since
+// Reset (what a long routine showed before it returned).
 int FlushCount();
 
 // The backend's own dialogs: scripted, answering the safe way unless a test queues answers.
