@@ -372,8 +372,12 @@ class Region final : public GdiObject {
 
 HRGN CreateRectRgn(int l, int t, int r, int b);
 HRGN CreateRectRgnIndirect(const RECT& rc);
+// Elliptic and round-rectangle regions cover columns l..r-2 and rows t..b-2, one pixel less
+// than Ellipse and RoundRect draw for the same box, and their curves differ from those shapes'
+// (as in GDI). Regions made from shapes keep only the part within 131072 pixels of the origin.
 HRGN CreateEllipticRgn(int l, int t, int r, int b);
 HRGN CreateRoundRectRgn(int l, int t, int r, int b, int w, int h);
+// Fewer than three points give an empty region; the pixels are those Polygon fills.
 HRGN CreatePolygonRgn(const POINT* pts, int count, int mode);
 int CombineRgn(const HRGN& dest, const HRGN& a, const HRGN& b, int mode);
 int OffsetRgn(const HRGN& rgn, int dx, int dy);
