@@ -1,11 +1,436 @@
-// Closed shapes: rectangles, rounded rectangles, ellipses, arcs, pies and chords.
+// Closed shapes: rectangles, rounded rectangles, ellipses, arcs, pies and chords, and the
+// rectangle fills FillRect, FrameRect and InvertRect.
+//
+// Pixel rules (device coordinates, MM_TEXT):
+//  * The box (l, t, r, b) is normalised first (reversed corners swapped). The shape's outline
+//    runs through the pixels l..r-1 and t..b-1: the right and bottom edges are left out.
+//  * A pen strokes the outline as one closed path (pen.h): a one-pixel pen lights the path's
+//    pixels, a wide pen is centred on it. PS_INSIDEFRAME pens wider than one pixel first shrink
+//    the box by the pen's width, so the whole stroke stays inside the box.
+//  * The brush fills the pixels strictly inside the outline, less any pixel the pen covers, so
+//    interior and outline are disjoint and every pixel is painted at most once per call (an
+//    R2_XORPEN shape drawn twice restores the surface).
+//  * Without a pen, Rectangle fills l..r-2 x t..b-2 (one pixel less on the right and at the
+//    bottom), while Ellipse, RoundRect, Pie and Chord fill their outline's pixels as well as the
+//    inside.
+//  * Ellipses are traced quadrant by quadrant (see Quadrant below); a rounded rectangle's
+//    corners are the quadrants of its corner ellipse joined by straight edges; arcs, pies and
+//    chords take a stretch of their ellipse's outline between two radials.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "gdi/pen.h"
 #include "gdi/raster.h"
 
 namespace gdi {
 
-bool Rectangle(const HDC& hdc, int l, int t, int r, int b) { return hdc != nullptr; }
-bool RoundRect(const HDC& hdc, int l, int t, int r, int b, int w, int h) { return hdc != nullptr; }
-bool Ellipse(const HDC& hdc, int l, int t, int r, int b) { return hdc != nullptr; }
+namespace {
+
+using i64 = long long;
+__extension__ typedef __int128 i128;
+using raster::Bands;
+using Spans = std::vector<std::pair<int, int>>;
+
+// Coordinates are clamped to this range before any arithmetic: far beyond any surface, yet small
+// enough that squared and multiplied half-axes stay inside 128-bit integers.
+constexpr i64 kCoordLimit = i64{1} << 28;
+i64 ClampCoord(i64 v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+
+// A normalised box: columns l..r-1 and rows t..b-1.
+struct Box {
+  i64 l, t, r, b;
+  i64 W() const { return r - l; }
+  i64 H() const { return b - t; }
+};
+
+Box Normalise(int l, int t, int r, int b) {
+  Box box{ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b)};
+  if (box.l > box.r) std::swap(box.l, box.r);
+  if (box.t > box.b) std::swap(box.t, box.b);
+  return box;
+}
+
+int ToInt(i64 v) { return static_cast<int>(std::clamp<i64>(v, INT_MIN / 2, INT_MAX / 2)); }
+
+// ---- span sets -------------------------------------------------------------------------------
+
+// Builds bands from one span list per row for rows [y0, y0 + rows.size()).
+Bands BandsFromRows(int y0, std::vector<Spans>& rows) {
+  Bands bands;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    Spans& s = rows[i];
+    s.erase(std::remove_if(s.begin(), s.end(), [](const auto& p) { return p.first >= p.second; }), s.end());
+    if (s.empty()) continue;
+    std::sort(s.begin(), s.end());
+    Spans merged;
+    for (const auto& p : s) {
+      if (!merged.empty() && p.first <= merged.back().second) {
+        merged.back().second = std::max(merged.back().second, p.second);
+      } else {
+        merged.push_back(p);
+      }
+    }
+    const int y = y0 + static_cast<int>(i);
+    bands.push_back({y, y + 1, std::move(merged)});
+  }
+  raster::NormaliseBands(bands);
+  return bands;
+}
+
+// A rectangle [l, r) x [t, b) as bands, limited to the rows of clip.
+Bands RectBands(i64 l, i64 t, i64 r, i64 b, const RECT& clip) {
+  t = std::max<i64>(t, clip.top);
+  b = std::min<i64>(b, clip.bottom);
+  l = std::max<i64>(l, clip.left - 1);
+  r = std::min<i64>(r, clip.right + 1);
+  if (l >= r || t >= b) return {};
+  return {{static_cast<int>(t), static_cast<int>(b), {{static_cast<int>(l), static_cast<int>(r)}}}};
+}
+
+// ---- the elliptic quadrant -------------------------------------------------------------------
+
+// One quadrant of the outline of a w x h ellipse, in doubled coordinates relative to the centre
+// of the box's pixels: X = 2x - (2l + w - 1), Y measured away from the centre row, so the pixel
+// centres sit on X of the parity of w - 1 and Y of the parity of h - 1, the outermost column at
+// X = w - 1 and the outermost row at Y = h - 1.
+//
+// The outline is traced from the side (X = w - 1, the row nearest the centre) towards the top,
+// one pixel step at a time: left, up or diagonally, to whichever of the three neighbours sits
+// closest to the ellipse by the implicit function
+//   F(X, Y) = (h-1)^2 X^2 + (w-1)^2 Y^2 - (w-1)^2 (h-1)^2.
+// Two candidates are compared by the sign of the sum of their F values, which is the same as
+// comparing |F| when they lie on either side of the curve; when a diagonal and a straight step tie
+// exactly, the diagonal wins outside the curve and the straight step inside. The trace stops as
+// soon as it would cross the centre column. On ellipses only a few pixels wide this can happen
+// before the top row is reached, and the topmost rows then have no outline: narrow ellipses lose
+// their tips, exactly as the reference renderer draws them.
+class Quadrant {
+ public:
+  // The largest quadrant traced step by step; beyond it rows are evaluated one at a time.
+  static constexpr i64 kTraceLimit = i64{1} << 16;
+
+  Quadrant(i64 w, i64 h) : a_(w - 1), b_(h - 1), px_((w - 1) & 1), py_((h - 1) & 1) {
+    a2_ = static_cast<i128>(a_) * a_;
+    b2_ = static_cast<i128>(b_) * b_;
+    traced_ = (a_ + b_) / 2 <= kTraceLimit;
+    if (traced_) Trace();
+  }
+
+  i64 A() const { return a_; }
+  i64 B() const { return b_; }
+  i64 Px() const { return px_; }
+  i64 Py() const { return py_; }
+  bool Traced() const { return traced_; }
+  // The traced points from the side to the top (only when Traced()).
+  const std::vector<std::pair<i64, i64>>& Points() const { return pts_; }
+
+  // The outline's pixels on row Y (|Y| for rows below the centre): X in [*lo, *hi] in steps of
+  // two. False when the outline has no pixel on that row.
+  bool Run(i64 y, i64* lo, i64* hi) const {
+    y = y < 0 ? -y : y;
+    if (y > b_ || ((y - py_) & 1)) return false;
+    if (traced_) {
+      const std::size_t i = static_cast<std::size_t>((y - py_) / 2);
+      if (i >= run_lo_.size() || run_lo_[i] < 0) return false;
+      *lo = run_lo_[i];
+      *hi = run_hi_[i];
+      return true;
+    }
+    const i64 h = RowOuter(y);
+    if (h < px_) return false;
+    const i64 above = y + 2 <= b_ ? RowOuter(y + 2) : px_ - 2;
+    *hi = h;
+    *lo = std::max(px_, std::min(h, above + 2));
+    return true;
+  }
+
+ private:
+  i128 F(i64 x, i64 y) const {
+    return b2_ * static_cast<i128>(x) * x + a2_ * static_cast<i128>(y) * y - a2_ * b2_;
+  }
+
+  void Trace() {
+    i64 x = a_, y = py_;
+    const std::size_t rows = static_cast<std::size_t>((b_ - py_) / 2 + 1);
+    run_lo_.assign(rows, -1);
+    run_hi_.assign(rows, -1);
+    while (x >= px_) {
+      pts_.emplace_back(x, y);
+      const std::size_t i = static_cast<std::size_t>((y - py_) / 2);
+      if (i < rows) {
+        if (run_hi_[i] < 0) run_hi_[i] = x;
+        run_lo_[i] = x;
+      }
+      const i128 fx = F(x - 2, y), fy = F(x, y + 2), fd = F(x - 2, y + 2);
+      const bool diag_beats_up = fd + fy > 0;
+      const bool diag_beats_left = fd + fx < 0;
+      if (diag_beats_up && diag_beats_left) {
+        x -= 2;
+        y += 2;
+      } else if (diag_beats_up) {
+        x -= 2;
+      } else if (diag_beats_left) {
+        y += 2;
+      } else if ((fy < 0 ? -fy : fy) <= (fx < 0 ? -fx : fx)) {
+        y += 2;
+      } else {
+        x -= 2;
+      }
+      if (y > b_ + 2) break;
+    }
+  }
+
+  // The outermost outline pixel of row y for quadrants too large to trace: the furthest column
+  // that is still the best pixel of its row (the steep part) or whose best row is y or higher
+  // (the flat part). This is the trace's geometry evaluated directly; it can differ from the
+  // step-by-step trace by a pixel on a few rows, which on shapes this size is invisible.
+  i64 RowOuter(i64 y) const {
+    if (y == py_) return a_;
+    // Steep part: the largest X with F(X-2, y) + F(X, y) <= 0.
+    const i128 c = a2_ * (static_cast<i128>(b_) * b_ - static_cast<i128>(y) * y);  // b2 * X^2 at the curve
+    auto steep_ok = [&](i64 x) { return b2_ * (static_cast<i128>(x - 2) * (x - 2) + static_cast<i128>(x) * x) <= 2 * c; };
+    // Flat part: the largest X with F(X, y - 2) + F(X, y) < 0.
+    auto flat_ok = [&](i64 x) {
+      return 2 * b2_ * static_cast<i128>(x) * x + a2_ * (static_cast<i128>(y - 2) * (y - 2) + static_cast<i128>(y) * y) <
+             2 * a2_ * b2_;
+    };
+    const i64 s = LargestWith(steep_ok), f = LargestWith(flat_ok);
+    return std::max(s, f);
+  }
+
+  // The largest X in [px, a] of the right parity with ok(X) (ok is monotone: true then false),
+  // or px - 2 when there is none.
+  template <class Ok>
+  i64 LargestWith(Ok ok) const {
+    if (!ok(px_)) return px_ - 2;
+    i64 lo = 0, hi = (a_ - px_) / 2;  // indices: X = px + 2k
+    while (lo < hi) {
+      const i64 mid = lo + (hi - lo + 1) / 2;
+      if (ok(px_ + 2 * mid)) lo = mid;
+      else hi = mid - 1;
+    }
+    return px_ + 2 * lo;
+  }
+
+  i64 a_, b_, px_, py_;
+  i128 a2_, b2_;
+  bool traced_ = false;
+  std::vector<std::pair<i64, i64>> pts_;
+  std::vector<i64> run_lo_, run_hi_;
+};
+
+// ---- painting --------------------------------------------------------------------------------
+
+void FillBands(DC& dc, const Bands& bands, const raster::BrushPaint& brush, int rop2) {
+  const int h = dc.surface->Height();
+  for (const auto& band : bands)
+    for (int y = std::max(band.top, 0); y < std::min(band.bottom, h); ++y)
+      for (const auto& [a, b] : band.spans) raster::BrushSpan(dc, y, a, b, brush, rop2);
+}
+
+// A piece of outline for the pen to stroke.
+struct PenPath {
+  std::vector<POINT> pts;
+  bool closed = true;
+};
+
+// What one shape call paints: the outline for the pen and the brush's areas.
+struct ShapePaint {
+  std::vector<PenPath> paths;  // the outline, for the pen
+  Bands inside;                // the brush's area when there is a pen (before removing the pen's pixels)
+  Bands pen_less;              // the brush's area when there is no pen
+};
+
+// Paints a shape: the brush's area less the pen's pixels, then the pen. Each pixel once.
+void PaintShape(DC& dc, const ShapePaint& s) {
+  const raster::BrushPaint brush = raster::RealizeBrush(dc, dc.brush.get());
+  const pen::Stroke kind = dc.pen ? pen::StrokeOf(*dc.pen) : pen::Stroke::kNull;
+  if (kind == pen::Stroke::kNull) {
+    if (!brush.IsNull()) FillBands(dc, s.pen_less, brush, dc.rop2);
+    return;
+  }
+  const RECT clip = pen::ClipBox(dc);
+  Bands stroke;
+  for (const PenPath& p : s.paths) {
+    if (p.pts.size() < 2) continue;
+    Bands b = pen::StrokeBands(*dc.pen, p.pts.data(), static_cast<int>(p.pts.size()), p.closed, clip);
+    stroke = stroke.empty() ? std::move(b) : raster::CombineBands(stroke, b, RGN_OR);
+  }
+  if (!brush.IsNull() && !s.inside.empty()) {
+    const Bands fill = stroke.empty() ? s.inside : raster::CombineBands(s.inside, stroke, RGN_DIFF);
+    FillBands(dc, fill, brush, dc.rop2);
+  }
+  if (kind == pen::Stroke::kCosmetic && s.paths.size() == 1 && s.paths[0].pts.size() >= 2) {
+    // A single cosmetic path keeps the pen's dash pattern and the DC's style phase.
+    const PenPath& p = s.paths[0];
+    pen::StrokePath(dc, p.pts.data(), static_cast<int>(p.pts.size()), p.closed);
+  } else {
+    pen::PaintPenBands(dc, stroke);
+  }
+}
+
+// PS_INSIDEFRAME pens wider than a pixel keep the whole stroke inside the box: the outline is
+// drawn on a box shrunk by half the width on each side (the odd pixel of an odd width on the
+// right and bottom, where the pen already reaches one pixel less).
+Box InsideFrame(const DC& dc, Box box) {
+  if (!dc.pen || dc.pen->Kind() != PS_INSIDEFRAME || pen::StrokeOf(*dc.pen) != pen::Stroke::kWide) return box;
+  const i64 w = pen::StrokeWidth(*dc.pen);
+  Box in{box.l + w / 2, box.t + w / 2, box.r - (w - 1) / 2, box.b - (w - 1) / 2};
+  // A box narrower than the pen collapses onto its middle.
+  if (in.l > in.r) in.l = in.r = box.l + box.W() / 2;
+  if (in.t > in.b) in.t = in.b = box.t + box.H() / 2;
+  return in;
+}
+
+POINT Pt(i64 x, i64 y) { return {ToInt(x), ToInt(y)}; }
+
+// The closed rectangle path through the corner pixels of a box.
+PenPath RectPath(const Box& box) {
+  return {{Pt(box.l, box.t), Pt(box.r - 1, box.t), Pt(box.r - 1, box.b - 1), Pt(box.l, box.b - 1)}, true};
+}
+
+// ---- rounded shapes --------------------------------------------------------------------------
+
+// A box with elliptic corners cw x ch (2 <= cw <= W, 2 <= ch <= H): an Ellipse when the corners
+// are the whole box, a RoundRect otherwise. Each corner is a quadrant of the corner ellipse placed
+// in that corner of the box; straight edges join the corners.
+class RoundShape {
+ public:
+  RoundShape(const Box& box, i64 cw, i64 ch) : box_(box), q_(cw, ch) {
+    cx_left_ = 2 * box.l + cw - 1;
+    cx_right_ = 2 * (box.r - cw) + cw - 1;
+    cy_top_ = 2 * box.t + ch - 1;
+    cy_bottom_ = 2 * (box.b - ch) + ch - 1;
+  }
+
+  // The outline's pixels on device row y as a span [*x0, *x1) per side, and the inside between
+  // them. Returns false when y is outside the box.
+  struct RowParts {
+    bool outline = false;  // whether the outline has pixels on this row
+    i64 out_l0, out_l1;    // left outline pixels [out_l0, out_l1)
+    i64 out_r0, out_r1;    // right outline pixels
+    i64 in0, in1;          // the inside [in0, in1)
+  };
+  bool Row(i64 y, RowParts* p) const {
+    if (y < box_.t || y >= box_.b) return false;
+    i64 cy2;
+    if (2 * y <= cy_top_) cy2 = cy_top_;
+    else if (2 * y >= cy_bottom_) cy2 = cy_bottom_;
+    else {
+      // Between the corners the sides are straight.
+      *p = {true, box_.l, box_.l + 1, box_.r - 1, box_.r, box_.l + 1, box_.r - 1};
+      return true;
+    }
+    i64 lo, hi;
+    if (!q_.Run(2 * y - cy2, &lo, &hi)) {
+      // A row the corner's trace never reached (the tip of a narrow corner): no outline, and
+      // the inside runs between the corner ellipses' centres, as the reference renderer fills it.
+      const i64 px = q_.Px();
+      *p = {false, 0, 0, 0, 0, (cx_left_ - px) / 2 + 1, (cx_right_ + px) / 2};
+      return true;
+    }
+    *p = {true, (cx_left_ - hi) / 2, (cx_left_ - lo) / 2 + 1, (cx_right_ + lo) / 2, (cx_right_ + hi) / 2 + 1,
+          (cx_left_ - lo) / 2 + 1, (cx_right_ + lo) / 2};
+    return true;
+  }
+
+  // The outline as a closed path through every traced pixel, counter-clockwise on the surface
+  // starting at the right end of the centre row. Only for traced corners.
+  std::vector<POINT> Path() const {
+    std::vector<POINT> out;
+    const auto& q = q_.Points();
+    out.reserve(q.size() * 4);
+    auto add = [&](i64 x2, i64 y2) {
+      const POINT p = Pt(x2 / 2, y2 / 2);
+      if (out.empty() || !(out.back() == p)) out.push_back(p);
+    };
+    for (auto it = q.begin(); it != q.end(); ++it) add(cx_right_ + it->first, cy_top_ - it->second);
+    for (auto it = q.rbegin(); it != q.rend(); ++it) add(cx_left_ - it->first, cy_top_ - it->second);
+    for (auto it = q.begin(); it != q.end(); ++it) add(cx_left_ - it->first, cy_bottom_ + it->second);
+    for (auto it = q.rbegin(); it != q.rend(); ++it) add(cx_right_ + it->first, cy_bottom_ + it->second);
+    if (out.size() > 1 && out.front() == out.back()) out.pop_back();
+    return out;
+  }
+
+  const Quadrant& Q() const { return q_; }
+
+ private:
+  Box box_;
+  Quadrant q_;
+  i64 cx_left_, cx_right_, cy_top_, cy_bottom_;
+};
+
+// Paints a rounded shape (Ellipse, RoundRect) with the DC's pen and brush.
+void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
+  const RECT clip = pen::ClipBox(dc);
+  ShapePaint s;
+  if (cw < 3 || ch < 3) {
+    // Corners of one or two pixels are square: the outline is the box's rectangle.
+    s.paths.push_back(RectPath(box));
+    s.inside = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
+    s.pen_less = RectBands(box.l, box.t, box.r, box.b, clip);
+    PaintShape(dc, s);
+    return;
+  }
+  const RoundShape shape(box, cw, ch);
+  const i64 y0 = std::max<i64>(box.t, clip.top), y1 = std::min<i64>(box.b, clip.bottom);
+  if (y0 < y1) {
+    std::vector<Spans> inside(static_cast<std::size_t>(y1 - y0)), pen_less(inside.size());
+    for (i64 y = y0; y < y1; ++y) {
+      RoundShape::RowParts p;
+      if (!shape.Row(y, &p)) continue;
+      const std::size_t i = static_cast<std::size_t>(y - y0);
+      inside[i].emplace_back(ToInt(p.in0), ToInt(p.in1));
+      if (p.outline) pen_less[i].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
+    }
+    s.inside = BandsFromRows(static_cast<int>(y0), inside);
+    s.pen_less = BandsFromRows(static_cast<int>(y0), pen_less);
+  }
+  if (shape.Q().Traced()) s.paths.push_back({shape.Path(), true});
+  PaintShape(dc, s);
+}
+
+}  // namespace
+
+bool Rectangle(const HDC& hdc, int l, int t, int r, int b) {
+  if (!hdc) return false;
+  DC& dc = *hdc;
+  const Box box = InsideFrame(dc, Normalise(l, t, r, b));
+  if (box.W() == 0 || box.H() == 0) return true;
+  const RECT clip = pen::ClipBox(dc);
+  ShapePaint s;
+  s.paths.push_back(RectPath(box));
+  s.inside = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
+  // Without a pen the rectangle loses its last column and row as well.
+  s.pen_less = RectBands(box.l, box.t, box.r - 1, box.b - 1, clip);
+  PaintShape(dc, s);
+  return true;
+}
+
+bool RoundRect(const HDC& hdc, int l, int t, int r, int b, int w, int h) {
+  if (!hdc) return false;
+  DC& dc = *hdc;
+  const Box box = InsideFrame(dc, Normalise(l, t, r, b));
+  if (box.W() == 0 || box.H() == 0) return true;
+  // Corners larger than the box are clipped to it (the shape becomes an ellipse).
+  const i64 cw = std::min<i64>(std::llabs(static_cast<i64>(w)), box.W());
+  const i64 ch = std::min<i64>(std::llabs(static_cast<i64>(h)), box.H());
+  PaintRound(dc, box, cw, ch);
+  return true;
+}
+
+bool Ellipse(const HDC& hdc, int l, int t, int r, int b) {
+  if (!hdc) return false;
+  DC& dc = *hdc;
+  const Box box = InsideFrame(dc, Normalise(l, t, r, b));
+  if (box.W() == 0 || box.H() == 0) return true;
+  PaintRound(dc, box, box.W(), box.H());
+  return true;
+}
+
 bool Arc(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
 bool Pie(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
 bool Chord(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
