@@ -21,7 +21,8 @@ __extension__ typedef __int128 Int128;
 // The largest X >= 0 with A * X^2 < C, or -1 when there is none (A > 0).
 long long MaxBelow(Int128 a_coef, Int128 c) {
   if (c <= 0) return -1;
-  long long x = static_cast<long long>(std::sqrt(static_cast<long double>(c) / static_cast<long double>(a_coef)));
+  long long x =
+      static_cast<long long>(std::sqrt(static_cast<long double>(c) / static_cast<long double>(a_coef)));
   while (a_coef * (static_cast<Int128>(x) + 1) * (x + 1) < c) ++x;
   while (x >= 0 && a_coef * static_cast<Int128>(x) * x >= c) --x;
   return x;
@@ -87,7 +88,8 @@ std::vector<int> CornerExtents(int a_in, int b_in, int d0, int d1) {
   // going right, so a binary search finds it.
   const Int128 a2 = static_cast<Int128>(a) * a, b2 = static_cast<Int128>(b) * b;
   auto row_of = [&](long long x) {
-    const long long k = MaxBelow(a2, 4 * b2 * (a2 - static_cast<Int128>(x) * x)) + 1;  // least k, a^2 k^2 >= C
+    const long long k =
+        MaxBelow(a2, 4 * b2 * (a2 - static_cast<Int128>(x) * x)) + 1;  // least k, a^2 k^2 >= C
     const long long odd = (k % 2 == 0) ? k + 1 : k;
     return (odd - 1) / 2;
   };
@@ -118,7 +120,8 @@ raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w
   // The corner ellipse is w x h for the box, so (w - 1) x (h - 1) pixels, and no larger than
   // the region. Its centre row and column are repeated to fill an even size and stretched
   // to fill the straight sides.
-  const long long corner_w = std::min(std::llabs(w), r - l) - 1, corner_h = std::min(std::llabs(h), b - t) - 1;
+  const long long corner_w = std::min(std::llabs(w), r - l) - 1,
+                  corner_h = std::min(std::llabs(h), b - t) - 1;
   const long long a = std::max(corner_w - 1, 0LL) / 2, bb = std::max(corner_h - 1, 0LL) / 2;
   const long long row0 = std::max<long long>(t, y0), row1 = std::min<long long>(t + height, y1);
   if (row0 >= row1) return out;
@@ -135,8 +138,8 @@ raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w
     dmin = std::min(dmin, corner_row(y));
     dmax = std::max(dmax, corner_row(y));
   }
-  const std::vector<int> ext =
-      CornerExtents(static_cast<int>(a), static_cast<int>(bb), static_cast<int>(dmin), static_cast<int>(dmax) + 1);
+  const std::vector<int> ext = CornerExtents(static_cast<int>(a), static_cast<int>(bb),
+                                             static_cast<int>(dmin), static_cast<int>(dmax) + 1);
   for (long long y = row0; y < row1; ++y) {
     const long long inset = a - ext[corner_row(y) - dmin];
     const long long left = std::max<long long>(l + inset, x0);

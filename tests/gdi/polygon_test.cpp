@@ -157,7 +157,8 @@ TEST(PolygonOutline, OutlineAndFillAreDisjoint) {
     for (int y = 0; y < 24; ++y)
       for (int x = 0; x < 24; ++x) {
         const COLORREF p = GetPixel(c.dc, x, y);
-        EXPECT_TRUE(p == RGB(255, 255, 255) || p == RGB(0, 255, 255) || p == RGB(255, 255, 0)) << x << "," << y;
+        EXPECT_TRUE(p == RGB(255, 255, 255) || p == RGB(0, 255, 255) || p == RGB(255, 255, 0))
+            << x << "," << y;
         pen += p == RGB(0, 255, 255);
         fill += p == RGB(255, 255, 0);
       }

@@ -2,8 +2,8 @@
 // elliptic, round-rectangle and polygon regions.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <string>
 
 #include "gdi/gdi.h"
