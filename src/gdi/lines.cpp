@@ -341,8 +341,12 @@ struct WideStyle {
   bool zero_length_dot;  // whether a zero-length path leaves a dot
 };
 
+// Pens wider than this stroke as if this wide: it is far beyond any surface, and it keeps the
+// squared distances of the round dots inside 64 bits.
+constexpr i64 kMaxPenWidth = i64{1} << 24;
+
 WideStyle WideStyleOf(const Pen& p) {
-  WideStyle s{std::max(p.width, 1), PS_ENDCAP_ROUND, PS_JOIN_ROUND, true};
+  WideStyle s{std::clamp<i64>(p.width, 1, kMaxPenWidth), PS_ENDCAP_ROUND, PS_JOIN_ROUND, true};
   if (p.IsGeometric()) {
     s.cap = p.style & PS_ENDCAP_MASK;
     s.join = p.style & PS_JOIN_MASK;

@@ -111,9 +111,9 @@ TEST(CosmeticLine, ClippingKeepsThePixelPathForFarEndPoints) {
   for (const Seg& s : segs) {
     const RECT window{0, 0, 80, 60};
     const auto clipped = LineSet(s.a, s.b, window);
-    // Reference: walk the whole line without clipping, then keep what falls in the window.
+    // Reference: walk the line through a much larger box, then keep what falls in the window.
     std::set<std::pair<int, int>> expected;
-    pen::LinePixels(s.a, s.b, {INT_MIN / 4, INT_MIN / 4, INT_MAX / 4, INT_MAX / 4}, [&](int x, int y) {
+    pen::LinePixels(s.a, s.b, {-5000, -5000, 5000, 5000}, [&](int x, int y) {
       if (x >= 0 && x < 80 && y >= 0 && y < 60) expected.insert({x, y});
     });
     EXPECT_EQ(clipped, expected);
@@ -299,6 +299,22 @@ TEST(Pens, NullPenDrawsNothing) {
   const POINT pts[] = {{0, 5}, {9, 5}, {5, 0}};
   Polyline(c.dc, pts, 3);
   EXPECT_TRUE(c.Marked().empty());
+}
+
+TEST(Pens, ExtremeWidthsAndCoordinatesStayDefined) {
+  // A pen far wider than the surface covers all of it; end points at the ends of the integer
+  // range neither overflow nor loop over the range.
+  Canvas c(16, 12);
+  c.Pen(PS_SOLID, 2000000000, 0);
+  c.Line(8, 6, 9, 6);
+  EXPECT_EQ(c.Marked().size(), 16u * 12u);
+  for (int width : {1, 3}) {
+    Canvas d(16, 12);
+    d.Pen(PS_SOLID, width, 0);
+    d.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    d.Line(INT_MAX, 0, INT_MIN, 11);
+    EXPECT_TRUE(d.Marked().count({6, 6}) && d.Marked().count({0, 5})) << width;
+  }
 }
 
 // ---- styled pens -------------------------------------------------------------------------------
