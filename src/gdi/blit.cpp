@@ -65,6 +65,23 @@ PatternRow PatternFor(const BrushPaint& bp, int y) {
   return pr;
 }
 
+// A ternary code widened for bit-parallel evaluation: mask i is all ones where bit i of the
+// code is set (i = P * 4 + S * 2 + D).
+struct Rop3Masks {
+  std::uint32_t m[8];
+  explicit Rop3Masks(std::uint8_t code) {
+    for (int i = 0; i < 8; ++i) m[i] = (code >> i & 1) ? kRgbMask : 0;
+  }
+  // Shannon expansion on D, then S, then P: a fixed sequence of and/or/not with no branches,
+  // which the compiler can run over whole spans at once.
+  std::uint32_t operator()(std::uint32_t p, std::uint32_t s, std::uint32_t d) const {
+    const std::uint32_t nd = ~d, ns = ~s;
+    const std::uint32_t f0 = (s & ((d & m[3]) | (nd & m[2]))) | (ns & ((d & m[1]) | (nd & m[0])));
+    const std::uint32_t f1 = (s & ((d & m[7]) | (nd & m[6]))) | (ns & ((d & m[5]) | (nd & m[4])));
+    return (p & f1) | (~p & f0);
+  }
+};
+
 // Combines the n destination pixels d[0..n) at surface column x0 with the source pixels s[0..n)
 // (null when the operation does not read the source) and the pattern. present, when given,
 // marks which source pixels exist; the others leave their destination pixel alone.
@@ -85,13 +102,15 @@ void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const 
       case 0xFF: std::fill(d, d + n, kRgbMask); return;
       default: break;
     }
+    const Rop3Masks rop(code);
     if (!s) {
-      for (int x = 0; x < n; ++x) d[x] = raster::Rop3(code, p, 0, d[x]);
+      for (int x = 0; x < n; ++x) d[x] = rop(p, 0, d[x]);
     } else {
-      for (int x = 0; x < n; ++x) d[x] = raster::Rop3(code, p, s[x], d[x]);
+      for (int x = 0; x < n; ++x) d[x] = rop(p, s[x], d[x]);
     }
     return;
   }
+  const Rop3Masks rop(code);
   int phase = pat.solid ? 0 : pat.Phase(x0);
   for (int x = 0; x < n; ++x) {
     std::uint32_t p = pat.pixel;
@@ -102,7 +121,7 @@ void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const 
       if (++phase == pat.w) phase = 0;
     }
     if (!paint || (present && !present[x])) continue;
-    d[x] = raster::Rop3(code, p, s ? s[x] : 0, d[x]);
+    d[x] = rop(p, s ? s[x] : 0, d[x]);
   }
 }
 

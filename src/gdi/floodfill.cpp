@@ -61,9 +61,13 @@ class AreaFinder {
       const Scan sc = stack.back();
       stack.pop_back();
       if (sc.y < box_.top || sc.y >= box_.bottom) continue;
-      int xx = sc.x0;
-      while (xx <= sc.x1) {
-        if (!Fillable(xx, sc.y)) {
+      const std::uint32_t* row = dc_.surface->Row(sc.y);
+      const std::uint8_t* done = &done_[Index(box_.left, sc.y)];
+      const int base = box_.left;
+      int xx = std::max(sc.x0, box_.left);
+      const int last = std::min(sc.x1, box_.right - 1);
+      while (xx <= last) {
+        if (done[xx - base] || !Matches(row[xx])) {
           ++xx;
           continue;
         }

@@ -163,6 +163,17 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
   const std::uint32_t* prow = brush.pixels.data() + static_cast<std::size_t>(py) * brush.w;
   const std::uint8_t* paint = brush.paint.data() + static_cast<std::size_t>(py) * brush.w;
   const bool mono = dc.surface->IsMono();
+  if (rop2 == R2_COPYPEN) {
+    ForEachVisible(dc, y, x0, x1, [&](int a, int b) {
+      std::uint32_t* row = dc.surface->Row(y);
+      int px = static_cast<int>(((static_cast<long long>(a) - brush.org.x) % brush.w + brush.w) % brush.w);
+      for (int x = a; x < b; ++x) {
+        if (paint[px]) row[x] = prow[px];
+        if (++px == brush.w) px = 0;
+      }
+    });
+    return;  // the pattern's pixels are already reduced to what the surface holds
+  }
   // The raster operation for each pixel of this pattern row, worked out once per span; a
   // skipped pixel (a transparent hatch gap) becomes the operation that keeps the destination.
   constexpr int kSmall = 16;
