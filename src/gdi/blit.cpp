@@ -166,7 +166,7 @@ struct Axis {
 // Normalises one axis of a destination and source extent into an Axis; false when empty.
 bool MakeAxis(long long d, long long nd, long long s, long long ns, Axis* out) {
   if (nd == 0 || ns == 0) return false;
-  out->mirror = (nd < 0) != (ns < 0);
+  const bool mirror = (nd < 0) != (ns < 0);
   if (nd < 0) {
     d += nd + 1;
     nd = -nd;
@@ -175,7 +175,7 @@ bool MakeAxis(long long d, long long nd, long long s, long long ns, Axis* out) {
     s += ns + 1;
     ns = -ns;
   }
-  *out = {d, nd, s, ns, out->mirror};
+  *out = {d, nd, s, ns, mirror};
   return true;
 }
 
