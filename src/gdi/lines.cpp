@@ -33,7 +33,9 @@ i64 FloorDiv(i128 a, i64 b) {  // b > 0
   if (a % b != 0 && a < 0) --q;
   return static_cast<i64>(q);
 }
-i64 CeilDiv(i128 a, i64 b) { return -FloorDiv(-a, b); }
+i64 CeilDiv(i128 a, i64 b) {
+  return -FloorDiv(-a, b);
+}
 
 // ---- span sets -------------------------------------------------------------------------------
 
@@ -88,7 +90,9 @@ RECT Intersect(const RECT& a, const RECT& b) {
   return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
           std::min(a.bottom, b.bottom)};
 }
-bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+bool IsEmpty(const RECT& r) {
+  return r.left >= r.right || r.top >= r.bottom;
+}
 
 // ---- one-pixel lines -------------------------------------------------------------------------
 
@@ -126,8 +130,10 @@ void WalkLine(POINT a, POINT b, const RECT& box, F&& f) {
   auto first_step = [&](i64 lo, i64 hi, auto pred) {  // first k in [lo, hi) with pred, else hi
     while (lo < hi) {
       const i64 mid = lo + (hi - lo) / 2;
-      if (pred(mid)) hi = mid;
-      else lo = mid + 1;
+      if (pred(mid))
+        hi = mid;
+      else
+        lo = mid + 1;
     }
     return lo;
   };
@@ -147,8 +153,10 @@ void WalkLine(POINT a, POINT b, const RECT& box, F&& f) {
   i64 u = u0 + su * k0;
   for (i64 k = k0; k < k1; ++k) {
     const i64 v = v0 + q;
-    if (xmajor) f(static_cast<int>(u), static_cast<int>(v), k);
-    else f(static_cast<int>(v), static_cast<int>(u), k);
+    if (xmajor)
+      f(static_cast<int>(u), static_cast<int>(v), k);
+    else
+      f(static_cast<int>(v), static_cast<int>(u), k);
     u += su;
     r -= step;
     while (r < 0) {
@@ -175,11 +183,20 @@ constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
 bool StyleOf(int kind, StylePattern* out) {
   switch (kind) {
-    case PS_DASH: *out = {kDash, 2, 24}; return true;
-    case PS_DOT: *out = {kDot, 2, 6}; return true;
-    case PS_DASHDOT: *out = {kDashDot, 4, 24}; return true;
-    case PS_DASHDOTDOT: *out = {kDashDotDot, 6, 24}; return true;
-    default: return false;
+    case PS_DASH:
+      *out = {kDash, 2, 24};
+      return true;
+    case PS_DOT:
+      *out = {kDot, 2, 6};
+      return true;
+    case PS_DASHDOT:
+      *out = {kDashDot, 4, 24};
+      return true;
+    case PS_DASHDOTDOT:
+      *out = {kDashDotDot, 6, 24};
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -261,7 +278,8 @@ void StrokeCosmetic(DC& dc, const POINT* pts, int n, bool closed) {
     std::size_t next = j + 1;
     while (next < pixels.size()) {
       std::size_t m = next;
-      while (m + 1 < pixels.size() && pixels[m + 1].y == pixels[next].y && pixels[m + 1].x == pixels[next].x) ++m;
+      while (m + 1 < pixels.size() && pixels[m + 1].y == pixels[next].y && pixels[m + 1].x == pixels[next].x)
+        ++m;
       const PathPixel& q = pixels[m];
       if (q.y != p.y || q.x != x1 || q.gap != p.gap) break;
       ++x1;
@@ -331,13 +349,15 @@ void AddPolygon(SpanCollector& out, const LPoint* p, int n) {
   }
 }
 
-i64 RoundHalfUp(double v) { return static_cast<i64>(std::floor(v + 0.5)); }
+i64 RoundHalfUp(double v) {
+  return static_cast<i64>(std::floor(v + 0.5));
+}
 
 // Caps, joins and width of a wide stroke.
 struct WideStyle {
   i64 width;
-  int cap;   // PS_ENDCAP_*
-  int join;  // PS_JOIN_*
+  int cap;               // PS_ENDCAP_*
+  int join;              // PS_JOIN_*
   bool zero_length_dot;  // whether a zero-length path leaves a dot
 };
 
@@ -355,7 +375,9 @@ WideStyle WideStyleOf(const Pen& p) {
   return s;
 }
 
-i64 RoundAway(double v) { return v >= 0 ? static_cast<i64>(std::ceil(v)) : -static_cast<i64>(std::ceil(-v)); }
+i64 RoundAway(double v) {
+  return v >= 0 ? static_cast<i64>(std::ceil(v)) : -static_cast<i64>(std::ceil(-v));
+}
 
 // The sideways offsets of a segment's two edges: half the width along the unit normal, each
 // corner moved to a whole pixel. The edge on the right-hand side of the surface (or, for a
@@ -384,7 +406,8 @@ void AddWideStroke(SpanCollector& out, const WideStyle& st, const POINT* in, int
     const LPoint p{in[i].x, in[i].y};
     if (pts.empty() || pts.back().x != p.x || pts.back().y != p.y) pts.push_back(p);
   }
-  if (closed && pts.size() > 1 && pts.front().x == pts.back().x && pts.front().y == pts.back().y) pts.pop_back();
+  if (closed && pts.size() > 1 && pts.front().x == pts.back().x && pts.front().y == pts.back().y)
+    pts.pop_back();
   const double half = static_cast<double>(st.width) / 2.0;
   if (pts.size() == 1) {
     if (st.zero_length_dot) AddDot(out, pts[0], st.width);
@@ -404,7 +427,8 @@ void AddWideStroke(SpanCollector& out, const WideStyle& st, const POINT* in, int
       if (i == 0) a = {a.x - ext.x, a.y - ext.y};
       if (i == segments - 1) b = {b.x + ext.x, b.y + ext.y};
     }
-    const LPoint quad[4] = {{a.x + l.x, a.y + l.y}, {b.x + l.x, b.y + l.y}, {b.x + r.x, b.y + r.y}, {a.x + r.x, a.y + r.y}};
+    const LPoint quad[4] = {
+        {a.x + l.x, a.y + l.y}, {b.x + l.x, b.y + l.y}, {b.x + r.x, b.y + r.y}, {a.x + r.x, a.y + r.y}};
     AddPolygon(out, quad, 4);
   }
   // Joins at the inner vertices (every vertex of a closed path).
@@ -470,7 +494,8 @@ RECT StrokeReach(const POINT* pts, int n, i64 width, const RECT& limit) {
     b = std::max<i64>(b, pts[i].y);
   }
   const i64 grow = width + 2;
-  return {static_cast<int>(std::max<i64>(l - grow, limit.left)), static_cast<int>(std::max<i64>(t - grow, limit.top)),
+  return {static_cast<int>(std::max<i64>(l - grow, limit.left)),
+          static_cast<int>(std::max<i64>(t - grow, limit.top)),
           static_cast<int>(std::min<i64>(r + grow + 1, limit.right)),
           static_cast<int>(std::min<i64>(b + grow + 1, limit.bottom))};
 }
@@ -491,7 +516,9 @@ Stroke StrokeOf(const Pen& p) {
   return p.width <= 1 ? Stroke::kCosmetic : Stroke::kWide;
 }
 
-int StrokeWidth(const Pen& p) { return StrokeOf(p) == Stroke::kWide ? std::max(p.width, 1) : 1; }
+int StrokeWidth(const Pen& p) {
+  return StrokeOf(p) == Stroke::kWide ? std::max(p.width, 1) : 1;
+}
 
 RECT ClipBox(const DC& dc) {
   RECT r{0, 0, dc.surface->Width(), dc.surface->Height()};
@@ -506,8 +533,11 @@ void LinePixels(POINT a, POINT b, const RECT& bounds, const std::function<void(i
 void StrokePath(DC& dc, const POINT* pts, int n, bool closed) {
   if (!pts || n < 2 || !dc.pen) return;
   switch (StrokeOf(*dc.pen)) {
-    case Stroke::kNull: return;
-    case Stroke::kCosmetic: StrokeCosmetic(dc, pts, n, closed); return;
+    case Stroke::kNull:
+      return;
+    case Stroke::kCosmetic:
+      StrokeCosmetic(dc, pts, n, closed);
+      return;
     case Stroke::kWide: {
       const std::uint32_t px = raster::PenPixel(dc);
       for (const RowSpan& s : WideSpans(*dc.pen, pts, n, closed, ClipBox(dc)))
@@ -520,8 +550,10 @@ void StrokePath(DC& dc, const POINT* pts, int n, bool closed) {
 raster::Bands StrokeBands(const Pen& pen, const POINT* pts, int n, bool closed, const RECT& bounds) {
   if (!pts || n < 2) return {};
   switch (StrokeOf(pen)) {
-    case Stroke::kNull: return {};
-    case Stroke::kWide: return BandsFromSpans(WideSpans(pen, pts, n, closed, bounds));
+    case Stroke::kNull:
+      return {};
+    case Stroke::kWide:
+      return BandsFromSpans(WideSpans(pen, pts, n, closed, bounds));
     case Stroke::kCosmetic: {
       SpanCollector out(bounds);
       const int segments = closed ? n : n - 1;

@@ -247,7 +247,8 @@ TEST(WidePen, FarEndPointsDrawTheSamePixelsAsTheUnclippedStroke) {
   small.Line(-1000000 + 20, -500000 + 15, 1000000 + 20, 500000 + 15);
   big.Line(-1000000 + 200, -500000 + 150, 1000000 + 200, 500000 + 150);
   for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) ASSERT_EQ(small.bmp->At(x, y), big.bmp->At(x + 180, y + 135)) << x << "," << y;
+    for (int x = 0; x < 40; ++x)
+      ASSERT_EQ(small.bmp->At(x, y), big.bmp->At(x + 180, y + 135)) << x << "," << y;
   EXPECT_FALSE(small.Marked().empty());
 }
 
@@ -385,22 +386,22 @@ TEST(Rop2, EveryCodeOnOnePixelAndWideLines) {
   // D' for pen P over destination D, written out per code from the operation names.
   const std::uint32_t p = 0x3366CC, d = 0xF0A05A, m = 0xFFFFFF;
   const std::uint32_t expected[17] = {0,
-                                      0,                      // BLACK
-                                      ~(p | d) & m,           // NOTMERGEPEN
-                                      ~p & d & m,             // MASKNOTPEN
-                                      ~p & m,                 // NOTCOPYPEN
-                                      p & ~d & m,             // MASKPENNOT
-                                      ~d & m,                 // NOT
-                                      p ^ d,                  // XORPEN
-                                      ~(p & d) & m,           // NOTMASKPEN
-                                      p & d,                  // MASKPEN
-                                      ~(p ^ d) & m,           // NOTXORPEN
-                                      d,                      // NOP
-                                      (~p | d) & m,           // MERGENOTPEN
-                                      p,                      // COPYPEN
-                                      (p | ~d) & m,           // MERGEPENNOT
-                                      p | d,                  // MERGEPEN
-                                      m};                     // WHITE
+                                      0,             // BLACK
+                                      ~(p | d) & m,  // NOTMERGEPEN
+                                      ~p & d & m,    // MASKNOTPEN
+                                      ~p & m,        // NOTCOPYPEN
+                                      p & ~d & m,    // MASKPENNOT
+                                      ~d & m,        // NOT
+                                      p ^ d,         // XORPEN
+                                      ~(p & d) & m,  // NOTMASKPEN
+                                      p & d,         // MASKPEN
+                                      ~(p ^ d) & m,  // NOTXORPEN
+                                      d,             // NOP
+                                      (~p | d) & m,  // MERGENOTPEN
+                                      p,             // COPYPEN
+                                      (p | ~d) & m,  // MERGEPENNOT
+                                      p | d,         // MERGEPEN
+                                      m};            // WHITE
   for (int rop = R2_BLACK; rop <= R2_WHITE; ++rop) {
     for (int width : {1, 4}) {
       Canvas c(12, 8, d);
