@@ -302,24 +302,45 @@ void DecodeRle(const std::uint8_t* p, std::size_t n, bool rle4, const Layout& L,
   }
 }
 
-// Maps pixel words to palette indices as GetNearestPaletteIndex does, remembering the answer for
-// each colour in a small direct-mapped cache, since pictures repeat their colours endlessly.
+// Maps pixel words to palette indices as GetNearestPaletteIndex does. Exact matches come first,
+// from a hash table of the palette's colours (each holding its first index); other colours are
+// searched for once and remembered in a direct-mapped cache, since pictures repeat their colours
+// endlessly. Runs of one colour skip both.
 class NearestIndex {
  public:
-  explicit NearestIndex(const std::vector<PALETTEENTRY>& palette) : palette_(palette) { keys_.fill(kEmpty); }
+  explicit NearestIndex(const std::vector<PALETTEENTRY>& palette) : palette_(palette) {
+    exact_keys_.fill(kEmpty);
+    cache_keys_.fill(kEmpty);
+    for (std::size_t i = palette.size(); i-- > 0;) {  // backwards, so the first index is kept
+      const PALETTEENTRY& e = palette[i];
+      const std::uint32_t pixel = (e.peRed << 16) | (e.peGreen << 8) | e.peBlue;
+      std::size_t slot = Hash(pixel, kExactBits);
+      while (exact_keys_[slot] != kEmpty && exact_keys_[slot] != pixel) slot = (slot + 1) & (kExactSlots - 1);
+      exact_keys_[slot] = pixel;
+      exact_values_[slot] = static_cast<std::uint8_t>(i);
+    }
+  }
   std::uint8_t Find(std::uint32_t pixel) {
     pixel &= 0xFFFFFF;
-    const std::size_t slot = (pixel * 2654435761u) >> (32 - kBits);
-    if (keys_[slot] != pixel) {
-      keys_[slot] = pixel;
-      values_[slot] = Search(pixel);
+    if (pixel == last_pixel_) return last_index_;
+    last_pixel_ = pixel;
+    // The table is at most half full, so every probe sequence ends at an empty slot.
+    for (std::size_t slot = Hash(pixel, kExactBits); exact_keys_[slot] != kEmpty;
+         slot = (slot + 1) & (kExactSlots - 1))
+      if (exact_keys_[slot] == pixel) return last_index_ = exact_values_[slot];
+    const std::size_t slot = Hash(pixel, kCacheBits);
+    if (cache_keys_[slot] != pixel) {
+      cache_keys_[slot] = pixel;
+      cache_values_[slot] = Search(pixel);
     }
-    return values_[slot];
+    return last_index_ = cache_values_[slot];
   }
 
  private:
-  static constexpr unsigned kBits = 12;
+  static constexpr unsigned kExactBits = 9, kCacheBits = 12;
+  static constexpr std::size_t kExactSlots = std::size_t{1} << kExactBits;
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;  // no pixel word has its top byte set
+  static std::size_t Hash(std::uint32_t pixel, unsigned bits) { return (pixel * 2654435761u) >> (32 - bits); }
   std::uint8_t Search(std::uint32_t pixel) const {
     const int r = static_cast<int>(pixel >> 16), g = static_cast<int>((pixel >> 8) & 0xFF),
               b = static_cast<int>(pixel & 0xFF);
@@ -329,17 +350,20 @@ class NearestIndex {
       const auto& e = palette_[i];
       const int dr = e.peRed - r, dg = e.peGreen - g, db = e.peBlue - b;
       const int dist = dr * dr + dg * dg + db * db;
-      if (dist < best_d) {  // the first of equally near entries wins; an exact match ends the search
+      if (dist < best_d) {  // the first of equally near entries wins
         best_d = dist;
         best = i;
-        if (dist == 0) break;
       }
     }
     return static_cast<std::uint8_t>(best);
   }
   const std::vector<PALETTEENTRY>& palette_;
-  std::array<std::uint32_t, 1u << kBits> keys_;
-  std::array<std::uint8_t, 1u << kBits> values_{};
+  std::uint32_t last_pixel_ = kEmpty;
+  std::uint8_t last_index_ = 0;
+  std::array<std::uint32_t, kExactSlots> exact_keys_;
+  std::array<std::uint8_t, kExactSlots> exact_values_{};
+  std::array<std::uint32_t, std::size_t{1} << kCacheBits> cache_keys_;
+  std::array<std::uint8_t, std::size_t{1} << kCacheBits> cache_values_{};
 };
 
 void Put16(std::string& s, std::size_t at, std::uint32_t v) {
