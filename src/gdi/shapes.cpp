@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "gdi/pen.h"
+#include "gdi/polyfill.h"
 #include "gdi/raster.h"
 
 namespace gdi {
@@ -244,6 +245,13 @@ struct ShapePaint {
   Bands pen_less;              // the brush's area when there is no pen
 };
 
+// Whether a closed outline has shrunk to a single point (a shape one pixel in size).
+bool Collapsed(const PenPath& p) {
+  return p.closed && std::all_of(p.pts.begin(), p.pts.end(), [&](const POINT& q) { return q == p.pts[0]; });
+}
+
+Bands DotBands(POINT c, i64 w, const RECT& clip);
+
 // Paints a shape: the brush's area less the pen's pixels, then the pen. Each pixel once.
 void PaintShape(DC& dc, const ShapePaint& s) {
   const raster::BrushPaint brush = raster::RealizeBrush(dc, dc.brush.get());
@@ -256,7 +264,9 @@ void PaintShape(DC& dc, const ShapePaint& s) {
   Bands stroke;
   for (const PenPath& p : s.paths) {
     if (p.pts.size() < 2) continue;
-    Bands b = pen::StrokeBands(*dc.pen, p.pts.data(), static_cast<int>(p.pts.size()), p.closed, clip);
+    Bands b = kind == pen::Stroke::kWide && Collapsed(p)
+                  ? DotBands(p.pts[0], pen::StrokeWidth(*dc.pen), clip)
+                  : pen::StrokeBands(*dc.pen, p.pts.data(), static_cast<int>(p.pts.size()), p.closed, clip);
     stroke = stroke.empty() ? std::move(b) : raster::CombineBands(stroke, b, RGN_OR);
   }
   if (!brush.IsNull() && !s.inside.empty()) {
@@ -287,9 +297,10 @@ Box InsideFrame(const DC& dc, Box box) {
 
 POINT Pt(i64 x, i64 y) { return {ToInt(x), ToInt(y)}; }
 
-// The closed rectangle path through the corner pixels of a box.
+// The closed rectangle path through the corner pixels of a box: counter-clockwise on the
+// surface from the top-right corner, which is where a dashed outline's pattern starts.
 PenPath RectPath(const Box& box) {
-  return {{Pt(box.l, box.t), Pt(box.r - 1, box.t), Pt(box.r - 1, box.b - 1), Pt(box.l, box.b - 1)}, true};
+  return {{Pt(box.r - 1, box.t), Pt(box.l, box.t), Pt(box.l, box.b - 1), Pt(box.r - 1, box.b - 1)}, true};
 }
 
 // ---- rounded shapes --------------------------------------------------------------------------
@@ -363,6 +374,22 @@ class RoundShape {
   i64 cx_left_, cx_right_, cy_top_, cy_bottom_;
 };
 
+// The pixels a filled w x w circle covers around c: the round dot a wide pen leaves where a
+// closed outline has shrunk to one point (a one-pixel rectangle or ellipse).
+Bands DotBands(POINT c, i64 w, const RECT& clip) {
+  const Box box{c.x - w / 2, c.y - w / 2, c.x - w / 2 + w, c.y - w / 2 + w};
+  if (w < 3) return RectBands(box.l, box.t, box.r, box.b, clip);
+  const RoundShape shape(box, w, w);
+  const i64 y0 = std::max<i64>(box.t, clip.top), y1 = std::min<i64>(box.b, clip.bottom);
+  if (y0 >= y1) return {};
+  std::vector<Spans> rows(static_cast<std::size_t>(y1 - y0));
+  for (i64 y = y0; y < y1; ++y) {
+    RoundShape::RowParts p;
+    if (shape.Row(y, &p) && p.outline) rows[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
+  }
+  return BandsFromRows(ToInt(y0), rows);
+}
+
 // Paints a rounded shape (Ellipse, RoundRect) with the DC's pen and brush.
 void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
   const RECT clip = pen::ClipBox(dc);
@@ -391,6 +418,115 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
   }
   if (shape.Q().Traced()) s.paths.push_back({shape.Path(), true});
   PaintShape(dc, s);
+}
+
+// ---- arcs, pies and chords -------------------------------------------------------------------
+
+// Orientation of v relative to u on the surface (y down): negative when v lies counter-clockwise
+// of u as seen on the screen.
+i128 Orient(i64 ux, i64 uy, i64 vx, i64 vy) { return static_cast<i128>(ux) * vy - static_cast<i128>(uy) * vx; }
+
+enum class ArcKind { kArc, kPie, kChord };
+
+// The stretch of an ellipse's outline between the radials through (xs, ys) and (xe, ye), in the
+// DC's arc direction. The outline is the Ellipse's closed path; radials start at the centre of
+// the box's pixels. The stretch starts at the first outline pixel strictly past the start radial.
+// It ends at the last pixel before the end radial, or at the first one past it when that one is
+// the closer of the two to the radial (a pixel exactly on the end radial is not taken).
+// full is set when the radials coincide so that the whole outline is taken.
+std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box, i64 xs, i64 ys, i64 xe, i64 ye,
+                              bool clockwise, bool wide) {
+  std::vector<POINT> ring = ring_in;
+  if (clockwise) std::reverse(ring.begin(), ring.end());
+  const std::size_t n = ring.size();
+  if (n < 2) return ring;
+  const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
+  const i64 sx = 2 * xs - cx2, sy = 2 * ys - cy2, ex = 2 * xe - cx2, ey = 2 * ye - cy2;
+  // Signs flip for clockwise arcs so that "past" always means further along the stretch.
+  const int dir = clockwise ? -1 : 1;
+  auto vec = [&](std::size_t i, i64* x, i64* y) {
+    *x = 2 * static_cast<i64>(ring[i % n].x) - cx2;
+    *y = 2 * static_cast<i64>(ring[i % n].y) - cy2;
+  };
+  // The first index i with the radial r in the sector [ring[i-1], ring[i]) (strictly past when
+  // strict), or n when there is none (a degenerate radial).
+  auto first_past = [&](i64 rx, i64 ry, bool strict) {
+    for (std::size_t i = 0; i < n; ++i) {
+      i64 px, py, qx, qy;
+      vec(i + n - 1, &px, &py);
+      vec(i, &qx, &qy);
+      const i128 a = dir * Orient(px, py, rx, ry), b = dir * Orient(rx, ry, qx, qy);
+      if (strict ? (a <= 0 && b < 0) : (a < 0 && b <= 0)) return i;
+    }
+    return n;
+  };
+  std::size_t s = first_past(sx, sy, true);
+  std::size_t f = first_past(ex, ey, false);
+  if (s == n) s = 0;
+  if (f == n) f = s;
+  // The end: l is the last pixel before the end radial, f the first one on or past it.
+  const std::size_t last = (f + n - 1) % n;
+  std::size_t e = last;
+  {
+    i64 px, py, qx, qy;
+    vec(last, &px, &py);
+    vec(f, &qx, &qy);
+    const i128 dev_f = -dir * Orient(ex, ey, qx, qy);  // > 0 past the radial, 0 on it
+    const i128 dev_l = dir * Orient(ex, ey, px, py);   // > 0 before it
+    if (wide) {
+      // A wide pen's outline stops one pixel earlier when a pixel lies exactly on the radial.
+      if (dev_f == 0 && s != last) e = (last + n - 1) % n;
+    } else {
+      // A one-pixel outline takes the first pixel past the radial when it is the closer of the
+      // two by angle (the sines compared as dev / |p|, squared to stay exact enough).
+      const long double lf = static_cast<long double>(dev_f), ll = static_cast<long double>(dev_l);
+      const long double nf = static_cast<long double>(qx) * qx + static_cast<long double>(qy) * qy;
+      const long double nl = static_cast<long double>(px) * px + static_cast<long double>(py) * py;
+      if (dev_f > 0 && lf * lf * nl < ll * ll * nf) e = f;
+    }
+  }
+  std::vector<POINT> out;
+  for (std::size_t i = s;; i = (i + 1) % n) {
+    out.push_back(ring[i]);
+    if (i == e || out.size() > n) break;
+  }
+  return out;
+}
+
+bool PaintArcShape(DC& dc, ArcKind kind, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+  const Box box = InsideFrame(dc, Normalise(l, t, r, b));
+  if (box.W() == 0 || box.H() == 0) return true;
+  std::vector<POINT> ring;
+  if (box.W() < 3 || box.H() < 3) {
+    ring = RectPath(box).pts;
+  } else {
+    const RoundShape shape(box, box.W(), box.H());
+    if (!shape.Q().Traced()) return true;
+    ring = shape.Path();
+  }
+  const bool clockwise = dc.arc_direction == AD_CLOCKWISE;
+  // Only a one-pixel pen takes the one-pixel end rule; wide pens and pen-less fills share the
+  // other one.
+  const bool wide = !dc.pen || pen::StrokeOf(*dc.pen) != pen::Stroke::kCosmetic;
+  std::vector<POINT> stretch =
+      ArcStretch(ring, box, ClampCoord(xs), ClampCoord(ys), ClampCoord(xe), ClampCoord(ye), clockwise, wide);
+  ShapePaint s;
+  if (kind == ArcKind::kArc) {
+    // An arc is an open line and uses no brush; a one-pixel pen leaves out its last point, as
+    // LineTo does.
+    if (!dc.pen || stretch.size() < 2) return true;
+    pen::StrokePath(dc, stretch.data(), static_cast<int>(stretch.size()), false);
+    return true;
+  }
+  if (kind == ArcKind::kPie) stretch.insert(stretch.begin(), Pt((box.l + box.r) >> 1, (box.t + box.b) >> 1));
+  s.paths.push_back({stretch, true});
+  const RECT clip = pen::ClipBox(dc);
+  const int count = static_cast<int>(stretch.size());
+  s.inside = poly::PolygonBands(stretch.data(), &count, 1, ALTERNATE, clip.top, clip.bottom);
+  const Bands outline = pen::StrokeBands(*GetStockPen(BLACK_PEN), stretch.data(), count, true, clip);
+  s.pen_less = s.inside;
+  PaintShape(dc, s);
+  return true;
 }
 
 }  // namespace
@@ -431,9 +567,15 @@ bool Ellipse(const HDC& hdc, int l, int t, int r, int b) {
   return true;
 }
 
-bool Arc(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
-bool Pie(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
-bool Chord(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) { return hdc != nullptr; }
+bool Arc(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+  return hdc && PaintArcShape(*hdc, ArcKind::kArc, l, t, r, b, xs, ys, xe, ye);
+}
+bool Pie(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+  return hdc && PaintArcShape(*hdc, ArcKind::kPie, l, t, r, b, xs, ys, xe, ye);
+}
+bool Chord(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+  return hdc && PaintArcShape(*hdc, ArcKind::kChord, l, t, r, b, xs, ys, xe, ye);
+}
 
 int FillRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
   if (!hdc || !brush) return 0;
