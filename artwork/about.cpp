@@ -60,10 +60,11 @@ void Title(Painter& p, double cx, double top, double height) {
 void About(const fs::path& dir) {
   Canvas c(484, 150, Shade(kSky, 0));
   Painter p(c);
-  // A rainbow behind everything.
+  // A rainbow behind everything. Each band is drawn wider than its spacing and overlapped by the
+  // next, so no sky shows between the bands.
   for (int i = 0; i < 6; ++i) {
-    const double r = 215 - 11 * i;
-    p.Pen(kRainbow[i], 11).NoBrush().Arc(242 - r, 200 - r, 242 + r, 200 + r, 0, 180);
+    const double r = 212 - 9 * i;
+    p.Pen(kRainbow[i], 12).NoBrush().Arc(242 - r, 205 - r, 242 + r, 205 + r, 0, 180);
   }
   // The sun, smiling, with its rays.
   p.Pen(Shade(kOrange, 5), 4);
@@ -104,15 +105,17 @@ void AboutButton(const fs::path& dir) {
   c.Save(dir / "aboutbtn.kvr");
 }
 
-// The icon in a 64 x 64 design square: splashes of paint and a big pencil.
+// The icon in a 64 x 64 design square: a big "P" with a pencil doodling beside it.
 void Icon(Painter& p) {
   p.NoPen().Brush(Shade(kSky, 1)).Rect(0, 0, 64, 64);
-  p.Style(kBlack, kWhite, 3).Round(4, 4, 60, 60, 18);
-  p.Style(kBlack, Shade(kRed, 5), 2.5).Circle(20, 20, 10);
-  p.Style(kBlack, Shade(kBlue, 0), 2.5).Circle(43, 22, 9);
-  p.Style(kBlack, Shade(kGreen, 4), 2.5).Circle(22, 43, 9);
-  p.Pen(Shade(kOrange, 5), 4).NoBrush().Lines(WavePoints(12, 40, 52, 3, 1.2, 1));
-  DrawPencil(p, {{38, 44}, 45}, 30, 11, Shade(kYellow, 7), {2.5, kBlack});
+  p.Style(kBlack, kWhite, 3).Round(3, 3, 61, 61, 18);
+  for (int i = 0; i < 3; ++i) {
+    const double r = 17 - 3 * i;
+    p.Pen(kRainbow[2 * i], 3.5).NoBrush().Arc(44 - r, 30 - r, 44 + r, 30 + r, 0, 100);
+  }
+  p.OutlinedText(23, 8, "P", 42, Shade(kRed, 5), kBlack, 3);
+  p.Pen(Shade(kBlue, 0), 3).NoBrush().Lines(WavePoints(10, 34, 53, 3, 1.5, 1));
+  DrawPencil(p, {{34, 53}, 50}, 31, 12, Shade(kYellow, 7), {1.2, kBlack});
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ void DrawPaletteButtons(const fs::path& dir) {
     Painter p(c);
     p.Style(kBlack, Shade(kOrange, 3), 2).Round(1, 1, 79, 51, 16);
     p.Pen(Shade(kOrange, 0), 2).Arc(4, 4, 76, 60, 100, 165);
-    DrawUndoArrow(p, {20, 27}, 10);
-    p.OutlinedText(55, 18, "UNDO", 13, kWhite, kBlack, 2);
+    DrawUndoArrow(p, {41, 18}, 9);
+    p.OutlinedText(40, 32, "UNDO", 12, kWhite, kBlack, 2);
   }
   for (int b = 0; b < 8; ++b) {
     const int top = kFirstButtonY + kButtonPitch * b;

@@ -122,17 +122,19 @@ std::vector<CursorArt> AllCursors() {
                   p.Line(17, 28, 21, 28);
                 }});
   cs.push_back(NibCursor(10, 90));  // vertical nib
-  // 11: BUCKET: a pail pouring paint; the paint lands at the hot spot.
-  cs.push_back({11, 4, 29, [](Painter& p) {
-                  const Axis a{{11, 17}, 40};
-                  p.Style(kBlack, Shade(kBlue, 0), 1).Poly({a(0, -6), a(-3, -5), a(-9, -1), a(-16, 0), a(-13, 2), a(-7, 3), a(0, 6)});
-                  p.Style(kBlack, Shade(kGrey, 2), 1).Poly({a(0, -7), a(15, -5), a(15, 5), a(0, 7)});
-                  p.Style(kBlack, Shade(kBlue, 0), 1).Ellipse(3, 27, 7, 31);
-                  p.Pen(kBlack, 1).NoBrush().Arc(10, 1, 28, 21, 10, 120);
+  // 11: BUCKET: a tipped pail pouring paint; the paint lands at the hot spot.
+  cs.push_back({11, 6, 29, [](Painter& p) {
+                  const Axis a{{13, 15}, 30};
+                  const COLORREF paint = Shade(kBlue, 0);
+                  p.Style(kBlack, paint, 1).Poly({a(1, -5), a(1, 7), {9, 26}, {5, 26}});
+                  p.Style(kBlack, paint, 1).Ellipse(2, 24, 11, 31);
+                  p.Style(kBlack, Shade(kGrey, 2), 1).Poly({a(0, -8), a(15, -5.5), a(15, 5.5), a(0, 8)});
+                  p.Style(kBlack, Shade(kGrey, 4), 1).Poly({a(0, -8), a(2.5, -8), a(2.5, 8), a(0, 8)});
+                  p.NoPen().Brush(paint).Poly({a(0.5, -6), a(0.5, 6), a(-0.5, 6), a(-0.5, -6)});
                 }});
   // 12: CHALK and PASTEL: a stick of chalk with a puff of dust at its end.
   cs.push_back({12, 3, 28, [](Painter& p) {
-                  DrawChalk(p, {{3, 28}, 40}, 28, 8, kWhite, kLine);
+                  DrawChalk(p, {{3, 28}, 40}, 24, 9, kWhite, kLine);
                   p.Blob(4, 24, 2, Shade(kGrey, 3));
                   p.Blob(8, 30, 2, Shade(kGrey, 3));
                 }});
@@ -161,9 +163,10 @@ std::vector<CursorArt> AllCursors() {
                 }});
   // 16: SPRAY PAINT: the can at the side, the spray around the hot spot.
   cs.push_back({16, 8, 8, [](Painter& p) {
-                  for (int i = 0; i < 18; ++i) {
-                    const double a = i * 2.4, r = 1 + (i * 7 % 11) * 0.55;
-                    p.Blob(8 + r * std::cos(a), 8 + r * std::sin(a), 2, i % 3 ? Shade(kRed, 5) : Shade(kRed, 7));
+                  // Dots spread evenly over a disc round the hot spot, as the spray lands.
+                  for (int i = 0; i < 22; ++i) {
+                    const double a = i * 2.39996, r = 7 * std::sqrt((i + 0.5) / 22);
+                    p.Blob(8 + r * std::cos(a), 8 + r * std::sin(a), i % 4 ? 1 : 2, i % 3 ? Shade(kRed, 5) : Shade(kRed, 8));
                   }
                   p.Style(kBlack, Shade(kGrey, 3), 1).Rect(18, 12, 22, 15);
                   p.Style(kBlack, Shade(kGrey, 4), 1).Rect(21, 14, 28, 18);
@@ -222,8 +225,11 @@ std::vector<CursorArt> AllCursors() {
                 }});
   // 23: INSTANT HAIR: a comb with a few curls.
   cs.push_back({23, 16, 16, [](Painter& p) {
-                  const COLORREF hair = Shade(kBrown, 6);
-                  for (int i = 0; i < 4; ++i) p.Pen(hair, 2).NoBrush().Arc(5 + 6 * i, 3, 13 + 6 * i, 13, 200, 360 + 160);
+                  for (int i = 0; i < 3; ++i) {
+                    std::vector<Pt> strand;
+                    for (int k = 0; k <= 13; ++k) strand.push_back({8.0 + 8 * i + 1.5 * std::sin(k * 0.8 + 2 * i), 15.0 - k});
+                    p.Pen(Shade(kBrown, 6), 2).Lines(strand);
+                  }
                   p.Style(kBlack, Shade(kSky, 5), 1).Rect(3, 16, 30, 21);
                   p.Pen(kBlack, 1);
                   for (int x = 5; x < 29; x += 3) p.Line(x, 21, x, 28);

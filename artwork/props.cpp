@@ -32,9 +32,12 @@ void DrawChalk(Painter& p, Axis a, double length, double width, COLORREF colour,
   const double L = length, h = width / 2;
   // A short cylinder: the body, then the far end as an ellipse so it reads as round.
   p.Style(look.ink, colour, look.outline).Poly({a(0.06 * L, -h), a(L, -h), a(L, h), a(0.06 * L, h), a(0, h * 0.4), a(0, -h * 0.4)});
-  const Pt e0 = a(L - h * 0.45, -h), e1 = a(L + h * 0.45, h);
-  p.Style(look.ink, Shade(kGrey, 1), look.outline).Ellipse(std::min(e0.x, e1.x), std::min(e0.y, e1.y),
-                                                          std::max(e0.x, e1.x), std::max(e0.y, e1.y));
+  std::vector<Pt> end;
+  for (int i = 0; i < 16; ++i) {
+    const double t = 2 * kPi * i / 16;
+    end.push_back(a(L + h * 0.45 * std::cos(t), h * std::sin(t)));
+  }
+  p.Style(look.ink, Shade(kGrey, 1), look.outline).Poly(end);
 }
 
 void DrawQuill(Painter& p, Axis a, double length, double width, COLORREF vane, Look look) {

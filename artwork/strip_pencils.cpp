@@ -23,22 +23,26 @@ const Look kThin{1, kBlack};
 // PENCIL: a red squiggle with the pencil at its end.
 void Pencil(Painter& p, double t) {
   Tile(p, Shade(kSky, 0));
-  const auto wave = WavePoints(6, 24, 27, 4, 1.25, 0.12 + 0.88 * t);
+  const auto wave = WavePoints(4, 18, 29, 4, 1.25, 0.12 + 0.88 * t);
   p.Pen(Shade(kRed, 5), 3).Lines(wave);
-  DrawPencil(p, {wave.back(), 55}, 22, 8, Shade(kYellow, 7), kThin);
+  DrawPencil(p, {wave.back(), 55}, 25, 10, Shade(kYellow, 7), kThin);
 }
 
 // ERASER: the eraser rubs a scribble away as it goes.
 void Eraser(Painter& p, double t) {
   Tile(p, Shade(kYellow, 1));
-  const double xe = 9 + 20 * t;
+  const double xe = 8 + 16 * t;
   std::vector<Pt> rest;
   for (const Pt& q : WavePoints(5, 35, 28, 3.5, 1.6, 1)) {
     if (q.x >= xe) rest.push_back(q);
   }
   if (rest.size() > 1) p.Pen(Shade(kBlue, 5), 3).Lines(rest);
-  for (int i = 0; i < 3; ++i) p.Blob(xe - 4 - 3.5 * i, 33 - (i % 2) * 2, 2, Shade(kPink, 3));
-  DrawEraser(p, {{xe, 30}, 62}, 20, 11, kThin);
+  // Crumbs of rubber are left behind where the eraser has been.
+  for (int i = 0; i < 3; ++i) {
+    const double x = xe - 4 - 3.5 * i;
+    if (x > 5) p.Blob(x, 33 - (i % 2) * 2, 2, Shade(kPink, 3));
+  }
+  DrawEraser(p, {{xe, 30}, 62}, 18, 10, kThin);
 }
 
 // RADIAL LINE: the rays of a setting sun, drawn one after another from the same point.
