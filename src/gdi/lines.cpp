@@ -366,7 +366,9 @@ struct WideStyle {
 constexpr i64 kMaxPenWidth = i64{1} << 24;
 
 WideStyle WideStyleOf(const Pen& p) {
-  WideStyle s{std::clamp<i64>(p.width, 1, kMaxPenWidth), PS_ENDCAP_ROUND, PS_JOIN_ROUND, true};
+  // A zero-length line of an ordinary wide pen leaves no mark, as on the platform (a press
+  // without movement must not mark the picture); only a geometric pen's round cap leaves its dot.
+  WideStyle s{std::clamp<i64>(p.width, 1, kMaxPenWidth), PS_ENDCAP_ROUND, PS_JOIN_ROUND, false};
   if (p.IsGeometric()) {
     s.cap = p.style & PS_ENDCAP_MASK;
     s.join = p.style & PS_JOIN_MASK;

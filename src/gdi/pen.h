@@ -48,8 +48,8 @@ void LinePixels(POINT a, POINT b, const RECT& bounds, const std::function<void(i
 // each segment without its last point (so a closed path paints every corner once); where
 // segments cross or run back over each other, the last one decides a pixel's colour. A styled
 // pattern starts at the first point. A wide pen paints the union of the segments with the pen's
-// caps (at the two ends of an open path) and joins; a zero-length path leaves a round dot
-// (flat and square geometric caps leave nothing). n < 2 draws nothing.
+// caps (at the two ends of an open path) and joins; a zero-length path leaves nothing, except
+// with a geometric pen's round cap, which leaves its dot. n < 2 draws nothing.
 void StrokePath(DC& dc, const POINT* pts, int n, bool closed);
 
 // The pixels a wide pen covers along the path (as StrokePath would paint them), as normalised

@@ -173,7 +173,9 @@ TEST(CosmeticLine, BacktrackingPolylinePaintsEachPixelOnce) {
 
 // ---- wide pens ---------------------------------------------------------------------------------
 
-TEST(WidePen, ZeroLengthLeavesARoundDotAndOnePixelStepLeavesAWiderDot) {
+TEST(WidePen, ZeroLengthLeavesNoMarkAndOnePixelStepLeavesADot) {
+  // A press without movement must not mark the picture (the signature pad relies on it), while
+  // the pencil's one-pixel step leaves a dot of the pen's width.
   Canvas c(16, 6);
   c.Pen(PS_SOLID, 2, 0);
   c.Line(2, 2, 2, 2);
@@ -182,16 +184,17 @@ TEST(WidePen, ZeroLengthLeavesARoundDotAndOnePixelStepLeavesAWiderDot) {
   c.Line(11, 2, 12, 2);
   EXPECT_EQ(c.Picture(),
             "................\n"
-            ".##...#....##...\n"
-            ".##..###..####..\n"
-            "......#....##...\n"
+            "...........##...\n"
+            "..........####..\n"
+            "...........##...\n"
             "................\n"
             "................\n");
 }
 
 TEST(WidePen, DotOfWidthNineIsTheFilledCircleOfThatBox) {
   Canvas c(11, 11);
-  c.Pen(PS_SOLID, 9, 0);
+  LOGBRUSH lb{BS_SOLID, 0, 0};
+  SelectObject(c.dc, ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND, 9, lb, 0, nullptr));
   c.Line(5, 5, 5, 5);
   EXPECT_EQ(c.Picture(),
             "...........\n"
