@@ -52,6 +52,11 @@ void ResetSharedState() {
   FirstPaint = true;
   RainbowColours = false;
   PenSizePanelShown = RainbowPanelShown = NibPanelShown = RollerPanelShown = FillStylePanelShown = false;
+  FontPanelShown = LightPanelShown = ObjectPanelShown = GrassPanelShown = SprayPanelShown = false;
+  MirrorPanelShown = QuillPanelShown = RibbonPanelShown = FishPanelShown = TrianglePanelShown = false;
+  TrapezoidPanelShown = StarPanelShown = ParallelogramPanelShown = CubeSizePanelShown = false;
+  CubeColourPanelShown = ShadowPanelShown = ExplodePanelShown = PixellatePanelShown = false;
+  LightenPanelShown = SizePanelShown = FlipPanelShown = false;
   NibDirection = 1;
   RollerKind = 3;
   StrokeStarted = false;

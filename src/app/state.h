@@ -77,11 +77,33 @@ inline bool FirstPaint = true;
 
 // Option values read by the tools (their panels come with the option-panel code).
 inline bool RainbowColours = false;
+// Which option panels show: set by the tool buttons, all cleared by every button press.
 inline bool PenSizePanelShown = false;
 inline bool RainbowPanelShown = false;
 inline bool NibPanelShown = false;
 inline bool RollerPanelShown = false;
 inline bool FillStylePanelShown = false;
+inline bool FontPanelShown = false;
+inline bool LightPanelShown = false;
+inline bool ObjectPanelShown = false;
+inline bool GrassPanelShown = false;
+inline bool SprayPanelShown = false;
+inline bool MirrorPanelShown = false;
+inline bool QuillPanelShown = false;
+inline bool RibbonPanelShown = false;
+inline bool FishPanelShown = false;
+inline bool TrianglePanelShown = false;
+inline bool TrapezoidPanelShown = false;
+inline bool StarPanelShown = false;
+inline bool ParallelogramPanelShown = false;
+inline bool CubeSizePanelShown = false;
+inline bool CubeColourPanelShown = false;
+inline bool ShadowPanelShown = false;
+inline bool ExplodePanelShown = false;
+inline bool PixellatePanelShown = false;
+inline bool LightenPanelShown = false;
+inline bool SizePanelShown = false;
+inline bool FlipPanelShown = false;
 inline int NibDirection = 1;
 inline int RollerKind = 3;
 
