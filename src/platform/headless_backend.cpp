@@ -350,16 +350,13 @@ void AdvanceClock(std::uint32_t ms) {
     }
     if (next == nullptr) break;
     s.clock = std::max(s.clock, next->due);
-    next->due += next->interval;
+    // The next period is the first one after now: a timer whose loop was blocked (a handler that
+    // slept) fires once when the loop runs again, not once per missed period.
+    do {
+      next->due += next->interval;
+    } while (next->due <= s.clock);
     Timer* timer = next->self;
     if (timer->OnTimer) timer->OnTimer();
-    // A handler that took longer than its period (Sleep) gets one event, not a burst: the timers
-    // that fell due meanwhile fire once, at the current time.
-    for (Timer::Impl* t : s.timers) {
-      if (t->enabled && t->interval > 0) {
-        while (t->due + t->interval <= s.clock) t->due += t->interval;
-      }
-    }
     Idle();
   }
   s.clock = std::max(s.clock, target);

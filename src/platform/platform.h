@@ -330,7 +330,7 @@ DesktopServices& Desktop();
 // ---- timers ----------------------------------------------------------------------------------
 
 // Calls OnTimer every Interval milliseconds while enabled, from the message loop (never in the
-// middle of another event). A timer made hidden behind a long handler fires once afterwards, not
+// middle of another event). A timer held up by a long handler fires once afterwards, not
 // once per missed interval. Created disabled, with an interval of 1000 ms; changing the interval
 // of an enabled timer starts its period again. Interval 0 never fires.
 class Timer {
