@@ -13,7 +13,8 @@ using namespace gdi;
 std::vector<PALETTEENTRY> Palette225() {
   std::vector<PALETTEENTRY> pal;
   for (int i = 0; i < 225; ++i)
-    pal.push_back(PALETTEENTRY{static_cast<BYTE>(i * 37), static_cast<BYTE>(i * 11), static_cast<BYTE>(255 - i), 0});
+    pal.push_back(
+        PALETTEENTRY{static_cast<BYTE>(i * 37), static_cast<BYTE>(i * 11), static_cast<BYTE>(255 - i), 0});
   return pal;
 }
 
@@ -23,7 +24,8 @@ HBITMAP Painting(const std::vector<PALETTEENTRY>& pal) {
   std::mt19937 rng(5);
   for (int y = 0; y < bmp->Height(); ++y)
     for (int x = 0; x < bmp->Width(); ++x) {
-      const std::size_t i = (rng() % 16 == 0) ? rng() % pal.size() : static_cast<std::size_t>((x / 9 + y / 7) % pal.size());
+      const std::size_t i =
+          (rng() % 16 == 0) ? rng() % pal.size() : static_cast<std::size_t>((x / 9 + y / 7) % pal.size());
       bmp->At(x, y) = (pal[i].peRed << 16) | (pal[i].peGreen << 8) | pal[i].peBlue;
     }
   return bmp;

@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   Check(bmp->Width() == info.width && bmp->Height() == info.height, "size differs from the headers");
-  Check(palette.size() == static_cast<std::size_t>(info.palette_size) && palette.size() <= 256, "bad palette");
+  Check(palette.size() == static_cast<std::size_t>(info.palette_size) && palette.size() <= 256,
+        "bad palette");
   for (int y = 0; y < bmp->Height(); ++y)
     for (int x = 0; x < bmp->Width(); ++x) Check((bmp->At(x, y) >> 24) == 0, "pixel word with a top byte");
 
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(back && back->Width() == bmp->Width() && back->Height() == bmp->Height(), "24-bit copy unreadable");
     for (int y = 0; y < bmp->Height(); ++y)
       for (int x = 0; x < bmp->Width(); ++x) Check(back->At(x, y) == bmp->At(x, y), "24-bit copy differs");
-    if (!palette.empty()) Check(gdi::LoadBmp(gdi::EncodeBmp8(*bmp, palette), &error) != nullptr, "8-bit copy unreadable");
+    if (!palette.empty())
+      Check(gdi::LoadBmp(gdi::EncodeBmp8(*bmp, palette), &error) != nullptr, "8-bit copy unreadable");
   }
   return 0;
 }

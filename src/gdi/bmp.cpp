@@ -25,11 +25,15 @@ constexpr std::uintmax_t kMaxFileBytes = static_cast<std::uintmax_t>(kMaxBitmapP
 // Written into biXPelsPerMeter and biYPelsPerMeter: 96 pixels per inch, the layer's resolution.
 constexpr std::uint32_t kPelsPerMeter = 3780;
 
-std::uint32_t U16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+std::uint32_t U16(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8);
+}
 std::uint32_t U32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
+std::int32_t I32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(U32(p));
+}
 
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
@@ -76,8 +80,8 @@ bool ParseHeaders(const std::uint8_t* d, std::size_t size, Layout* out, std::str
   if (header_size < 12 || (header_size > 12 && header_size < 16))
     return Fail(error, "unknown bitmap header size " + std::to_string(header_size));
   if (header_size > size - kFileHeaderSize)
-    return Fail(error, "the bitmap header (" + std::to_string(header_size) +
-                           " bytes) runs past the end of the file");
+    return Fail(
+        error, "the bitmap header (" + std::to_string(header_size) + " bytes) runs past the end of the file");
 
   Layout L;
   L.info.header_size = header_size;
@@ -110,8 +114,16 @@ bool ParseHeaders(const std::uint8_t* d, std::size_t size, Layout* out, std::str
   if (planes != 1)
     return Fail(error, "the bitmap has " + std::to_string(planes) + " colour planes (must be 1)");
   switch (bits) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32: break;
-    default: return Fail(error, "unsupported bit depth " + std::to_string(bits));
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      return Fail(error, "unsupported bit depth " + std::to_string(bits));
   }
 
   std::size_t table_offset = kFileHeaderSize + header_size;
@@ -142,9 +154,12 @@ bool ParseHeaders(const std::uint8_t* d, std::size_t size, Layout* out, std::str
       if (!CheckMasks(L.masks, static_cast<int>(bits), error)) return false;
       break;
     }
-    case BI_JPEG: return Fail(error, "JPEG-compressed bitmaps are not supported");
-    case BI_PNG: return Fail(error, "PNG-compressed bitmaps are not supported");
-    default: return Fail(error, "unknown compression " + std::to_string(compression));
+    case BI_JPEG:
+      return Fail(error, "JPEG-compressed bitmaps are not supported");
+    case BI_PNG:
+      return Fail(error, "PNG-compressed bitmaps are not supported");
+    default:
+      return Fail(error, "unknown compression " + std::to_string(compression));
   }
   if (compression == BI_RGB && bits == 16) L.masks[0] = 0x7C00, L.masks[1] = 0x03E0, L.masks[2] = 0x001F;
   if (compression == BI_RGB && bits == 32) L.masks[0] = 0xFF0000, L.masks[1] = 0xFF00, L.masks[2] = 0xFF;
@@ -160,8 +175,8 @@ bool ParseHeaders(const std::uint8_t* d, std::size_t size, Layout* out, std::str
   if (off_bits < table_offset)
     return Fail(error, "the pixel data offset " + std::to_string(off_bits) + " points into the headers");
   if (off_bits > size)
-    return Fail(error, "the pixel data offset " + std::to_string(off_bits) + " is past the end of the file (" +
-                           std::to_string(size) + " bytes)");
+    return Fail(error, "the pixel data offset " + std::to_string(off_bits) +
+                           " is past the end of the file (" + std::to_string(size) + " bytes)");
 
   int palette = 0;
   if (bits <= 8) {
@@ -204,7 +219,8 @@ struct Channel {
       width = 8;
     }
     field = (1u << width) - 1;
-    for (std::uint32_t v = 0; v <= field; ++v) scale[v] = static_cast<std::uint8_t>((v * 255 + field / 2) / field);
+    for (std::uint32_t v = 0; v <= field; ++v)
+      scale[v] = static_cast<std::uint8_t>((v * 255 + field / 2) / field);
   }
   std::uint32_t Get(std::uint32_t p) const { return scale[(p >> shift) & field]; }
   unsigned shift = 0;
@@ -214,7 +230,8 @@ struct Channel {
 
 using ColourTable = std::array<std::uint32_t, 256>;
 
-void DecodeIndexedRow(const std::uint8_t* src, std::uint32_t* dst, int width, int bits, const ColourTable& lut) {
+void DecodeIndexedRow(const std::uint8_t* src, std::uint32_t* dst, int width, int bits,
+                      const ColourTable& lut) {
   switch (bits) {
     case 8:
       for (int x = 0; x < width; ++x) dst[x] = lut[src[x]];
@@ -241,7 +258,8 @@ void DecodeUncompressed(const std::uint8_t* d, const Layout& L, const ColourTabl
     if (bits <= 8) {
       DecodeIndexedRow(src, dst, w, bits, lut);
     } else if (bits == 24) {
-      for (int x = 0; x < w; ++x, src += 3) dst[x] = src[0] | (src[1] << 8) | (static_cast<std::uint32_t>(src[2]) << 16);
+      for (int x = 0; x < w; ++x, src += 3)
+        dst[x] = src[0] | (src[1] << 8) | (static_cast<std::uint32_t>(src[2]) << 16);
     } else if (plain32) {
       for (int x = 0; x < w; ++x, src += 4) dst[x] = U32(src) & 0xFFFFFF;
     } else {
@@ -378,12 +396,14 @@ void Put32(std::string& s, std::size_t at, std::uint32_t v) {
 // A zero-filled file of the right size with both headers written: bottom-up BI_RGB.
 bool StartFile(const Bitmap& bmp, int bits, std::uint32_t colours, std::string* out, std::size_t* stride,
                std::string* error) {
-  const std::uint64_t w = static_cast<std::uint64_t>(bmp.Width()), h = static_cast<std::uint64_t>(bmp.Height());
+  const std::uint64_t w = static_cast<std::uint64_t>(bmp.Width()),
+                      h = static_cast<std::uint64_t>(bmp.Height());
   *stride = static_cast<std::size_t>(((w * bits + 31) / 32) * 4);
   const std::uint64_t offset = kFileHeaderSize + kInfoHeaderSize + std::uint64_t{colours} * 4;
   const std::uint64_t image = *stride * h;
   if (w == 0 || h == 0 || offset + image > 0xFFFFFFFFu)
-    return Fail(error, "a " + std::to_string(w) + " x " + std::to_string(h) + " bitmap cannot be written as a file");
+    return Fail(error,
+                "a " + std::to_string(w) + " x " + std::to_string(h) + " bitmap cannot be written as a file");
   out->assign(static_cast<std::size_t>(offset + image), '\0');
   std::string& s = *out;
   s[0] = 'B';
@@ -482,7 +502,8 @@ HBITMAP LoadBmpFile(const std::string& path, std::string* error, std::vector<PAL
     return nullptr;
   }
   if (size > kMaxFileBytes) {
-    Fail(error, path + " is too large to be a bitmap the program can use (" + std::to_string(size) + " bytes)");
+    Fail(error,
+         path + " is too large to be a bitmap the program can use (" + std::to_string(size) + " bytes)");
     return nullptr;
   }
   std::string data(static_cast<std::size_t>(size), '\0');

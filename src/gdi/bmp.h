@@ -40,19 +40,24 @@ namespace gdi {
 
 // biCompression values.
 enum : DWORD {
-  BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5,
+  BI_RGB = 0,
+  BI_RLE8 = 1,
+  BI_RLE4 = 2,
+  BI_BITFIELDS = 3,
+  BI_JPEG = 4,
+  BI_PNG = 5,
   BI_ALPHABITFIELDS = 6
 };
 
 // What a bitmap file's headers say, once they have been checked.
 struct BmpInfo {
   int width = 0;
-  int height = 0;          // always positive; see top_down
-  bool top_down = false;   // the file stored a negative height
-  int bit_count = 0;       // 1, 2, 4, 8, 16, 24 or 32
+  int height = 0;         // always positive; see top_down
+  bool top_down = false;  // the file stored a negative height
+  int bit_count = 0;      // 1, 2, 4, 8, 16, 24 or 32
   DWORD compression = BI_RGB;
-  DWORD header_size = 0;   // biSize
-  int palette_size = 0;    // colour-table entries used (0 above 8 bits)
+  DWORD header_size = 0;  // biSize
+  int palette_size = 0;   // colour-table entries used (0 above 8 bits)
 };
 
 // Checks a bitmap file's headers and sizes without allocating or decoding anything. It refuses

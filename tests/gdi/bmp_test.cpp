@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -11,8 +13,6 @@
 #include <functional>
 #include <random>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "gdi/script.h"
 
@@ -45,8 +45,8 @@ struct BmpFile {
   std::vector<std::uint32_t> masks;  // inside a header of 52 bytes or more, else after it
   std::vector<std::uint32_t> table;  // 0xRRGGBB; 3-byte entries after a core header
   std::string pixels;
-  std::int64_t off_bits = -1;        // -1: right after the table
-  bool fill_gap = true;              // pad with junk up to an off_bits beyond the table
+  std::int64_t off_bits = -1;  // -1: right after the table
+  bool fill_gap = true;        // pad with junk up to an off_bits beyond the table
 
   std::string Build() const {
     std::string h;
@@ -124,7 +124,8 @@ std::string PackIndexed(int bits, const std::vector<std::vector<int>>& idx, bool
   });
 }
 
-HBITMAP Load(const std::string& file, std::string* error = nullptr, std::vector<PALETTEENTRY>* pal = nullptr) {
+HBITMAP Load(const std::string& file, std::string* error = nullptr,
+             std::vector<PALETTEENTRY>* pal = nullptr) {
   std::string local;
   HBITMAP bmp = LoadBmp(file, error ? error : &local, pal);
   if (!bmp && !error) ADD_FAILURE() << "refused: " << local;
@@ -226,8 +227,8 @@ TEST(BmpRead, CoreHeaderWithThreeByteTable) {
 
 std::string Pixels565() {
   return PackRows(2, 1, 16, false, [](int, std::string& row) {
-    Le16(row, 0xF800 | 0x001F);       // red and blue full
-    Le16(row, (32u << 5) | 16);       // green half of 6 bits, blue half of 5
+    Le16(row, 0xF800 | 0x001F);  // red and blue full
+    Le16(row, (32u << 5) | 16);  // green half of 6 bits, blue half of 5
   });
 }
 const Image kWant565 = {{0xFF00FF, 0x008284}};
@@ -301,7 +302,10 @@ TEST(BmpRead, ArbitraryBitFields) {
   };
   const Case cases[] = {
       {"4-4-4 high in 16 bits", 16, {0xF000, 0x0F00, 0x00F0}, 0xF8A0, 0xFF88AA},
-      {"10-10-10 keeps the top 8 bits", 32, {0x3FF00000, 0x000FFC00, 0x000003FF}, (0x3FFu << 20) | (0x200u << 10) | 0x0FF,
+      {"10-10-10 keeps the top 8 bits",
+       32,
+       {0x3FF00000, 0x000FFC00, 0x000003FF},
+       (0x3FFu << 20) | (0x200u << 10) | 0x0FF,
        0xFF803F},
       {"8-8-8 in reversed order", 32, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0x00332211, 0x112233},
       {"1-bit fields", 16, {0x4, 0x2, 0x1}, 0x5, 0xFF00FF},
@@ -316,8 +320,10 @@ TEST(BmpRead, ArbitraryBitFields) {
       f.masks = c.masks;
       if (compression == BI_ALPHABITFIELDS) f.masks.push_back(0xFF000000);
       f.pixels = PackRows(1, 1, static_cast<int>(c.bits), false, [&](int, std::string& row) {
-        if (c.bits == 16) Le16(row, c.pixel);
-        else Le32(row, c.pixel);
+        if (c.bits == 16)
+          Le16(row, c.pixel);
+        else
+          Le32(row, c.pixel);
       });
       std::string err;
       HBITMAP bmp = LoadBmp(f.Build(), &err);
@@ -397,7 +403,9 @@ BmpFile RleFile(std::uint32_t bits, int w, int h, const std::string& data) {
   f.pixels = data;
   return f;
 }
-std::uint32_t C(std::uint32_t i) { return i ? 0x100000 * i + i : 0; }
+std::uint32_t C(std::uint32_t i) {
+  return i ? 0x100000 * i + i : 0;
+}
 
 TEST(BmpRead, Rle8RunsLiteralsDeltasAndEnds) {
   const std::string data = Bytes({
@@ -412,9 +420,9 @@ TEST(BmpRead, Rle8RunsLiteralsDeltasAndEnds) {
   HBITMAP bmp = Load(RleFile(8, 7, 3, data).Build());
   ASSERT_TRUE(bmp);
   const std::uint32_t _ = 0;
-  EXPECT_EQ(Pixels(bmp), (Image{{_, C(5), C(5), _, _, _, _},
-                                {_, _, _, _, _, _, _},
-                                {C(1), C(1), C(1), C(2), C(3), C(4), _}}));
+  EXPECT_EQ(
+      Pixels(bmp),
+      (Image{{_, C(5), C(5), _, _, _, _}, {_, _, _, _, _, _, _}, {C(1), C(1), C(1), C(2), C(3), C(4), _}}));
 }
 
 TEST(BmpRead, Rle8ClipsAndStopsSafely) {
@@ -425,7 +433,8 @@ TEST(BmpRead, Rle8ClipsAndStopsSafely) {
 
   // Data that stops without an end code, or mid-literal, leaves the rest black.
   // (A literal cut short uses the bytes present.)
-  for (const std::string& data : {Bytes({2, 1}), Bytes({2, 1, 0}), Bytes({2, 1, 0, 5, 3}), Bytes({2, 1, 0, 2, 1})}) {
+  for (const std::string& data :
+       {Bytes({2, 1}), Bytes({2, 1, 0}), Bytes({2, 1, 0, 5, 3}), Bytes({2, 1, 0, 2, 1})}) {
     bmp = Load(RleFile(8, 4, 2, data).Build());
     ASSERT_TRUE(bmp);
     const bool literal = data.size() == 5 && data[3] == 5;
@@ -448,12 +457,24 @@ TEST(BmpRead, Rle8ClipsAndStopsSafely) {
 
 TEST(BmpRead, Rle4NibbleRunsAndLiterals) {
   const std::string data = Bytes({
-      5, 0x12,                      // 1 2 1 2 1
-      0, 3, 0x34, 0x50,             // a literal of three nibbles in two bytes
-      0, 0,                         //
-      0, 5, 0x67, 0x89, 0xA0, 0x00,  // a literal of five nibbles: three bytes padded to four
-      1, 0xBB,                      //
-      0, 1,
+      5,
+      0x12,  // 1 2 1 2 1
+      0,
+      3,
+      0x34,
+      0x50,  // a literal of three nibbles in two bytes
+      0,
+      0,  //
+      0,
+      5,
+      0x67,
+      0x89,
+      0xA0,
+      0x00,  // a literal of five nibbles: three bytes padded to four
+      1,
+      0xBB,  //
+      0,
+      1,
   });
   HBITMAP bmp = Load(RleFile(4, 9, 2, data).Build());
   ASSERT_TRUE(bmp);
@@ -494,13 +515,30 @@ TEST(BmpRead, RefusesMalformedFilesWithAMessage) {
       {"compression 9", [](BmpFile& f) { f.compression = 9; }, "compression"},
       {"RLE8 at 4 bits", [](BmpFile& f) { f.bits = 4, f.compression = BI_RLE8; }, "RLE8"},
       {"RLE4 at 24 bits", [](BmpFile& f) { f.compression = BI_RLE4; }, "RLE4"},
-      {"bit fields at 24 bits", [](BmpFile& f) { f.compression = BI_BITFIELDS, f.masks = {1, 2, 4}; }, "16 or 32"},
-      {"masks all zero", [](BmpFile& f) { f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0, 0, 0}; }, "zero"},
-      {"masks zero in 16 bits", [](BmpFile& f) { f.bits = 16, f.compression = BI_BITFIELDS, f.masks = {0x10000, 0x20000, 0}; },
+      {"bit fields at 24 bits",
+       [](BmpFile& f) {
+         f.compression = BI_BITFIELDS, f.masks = {1, 2, 4};
+       },
+       "16 or 32"},
+      {"masks all zero",
+       [](BmpFile& f) {
+         f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0, 0, 0};
+       },
        "zero"},
-      {"mask with a gap", [](BmpFile& f) { f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xF0F000, 0xF00, 0xFF}; },
+      {"masks zero in 16 bits",
+       [](BmpFile& f) {
+         f.bits = 16, f.compression = BI_BITFIELDS, f.masks = {0x10000, 0x20000, 0};
+       },
+       "zero"},
+      {"mask with a gap",
+       [](BmpFile& f) {
+         f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xF0F000, 0xF00, 0xFF};
+       },
        "contiguous"},
-      {"masks overlap", [](BmpFile& f) { f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xFF0000, 0x1FF00, 0xFF}; },
+      {"masks overlap",
+       [](BmpFile& f) {
+         f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xFF0000, 0x1FF00, 0xFF};
+       },
        "overlap"},
       {"OS/2 Huffman", [](BmpFile& f) { f.header_size = 64, f.compression = 3; }, "Huffman"},
       {"width 0", [](BmpFile& f) { f.width = 0; }, "width"},
@@ -509,16 +547,19 @@ TEST(BmpRead, RefusesMalformedFilesWithAMessage) {
       {"huge", [](BmpFile& f) { f.width = 100000, f.height = 100000; }, "too large"},
       {"huge top-down", [](BmpFile& f) { f.width = INT_MAX, f.height = INT_MIN; }, "too large"},
       {"huge core", [](BmpFile& f) { f.header_size = 12, f.width = 65535, f.height = 65535; }, "too large"},
-      {"huge RLE", [](BmpFile& f) { f.bits = 8, f.compression = BI_RLE8, f.width = 20000, f.height = 20000; }, "too large"},
+      {"huge RLE", [](BmpFile& f) { f.bits = 8, f.compression = BI_RLE8, f.width = 20000, f.height = 20000; },
+       "too large"},
       {"offset past the end", [](BmpFile& f) { f.off_bits = 1000, f.fill_gap = false; }, "past the end"},
       {"offset into the header", [](BmpFile& f) { f.off_bits = 20; }, "into the headers"},
       {"offset before the masks end",
-       [](BmpFile& f) { f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xFF0000, 0xFF00, 0xFF}, f.off_bits = 54; },
+       [](BmpFile& f) {
+         f.bits = 32, f.compression = BI_BITFIELDS, f.masks = {0xFF0000, 0xFF00, 0xFF}, f.off_bits = 54;
+       },
        "into the headers"},
       {"truncated pixels", [](BmpFile& f) { f.pixels.resize(13); }, "truncated"},
       {"no pixels", [](BmpFile& f) { f.pixels.clear(); }, "truncated"},
-      {"rows whose bit count overflows 32 bits", [](BmpFile& f) { f.bits = 32, f.width = 1 << 27, f.height = 1; },
-       "truncated"},
+      {"rows whose bit count overflows 32 bits",
+       [](BmpFile& f) { f.bits = 32, f.width = 1 << 27, f.height = 1; }, "truncated"},
   };
   for (const Case& c : cases) {
     BmpFile f = Good24();
@@ -587,7 +628,8 @@ TEST(BmpRead, CutAndCorruptedFilesNeverMisbehave) {
     }
     for (int i = 0; i < 2000; ++i) {
       std::string bad = file;
-      for (int k = 0; k < 3; ++k) bad[rng() % std::min<std::size_t>(bad.size(), 80)] = static_cast<char>(rng());
+      for (int k = 0; k < 3; ++k)
+        bad[rng() % std::min<std::size_t>(bad.size(), 80)] = static_cast<char>(rng());
       std::string err;
       BmpInfo info;
       // Corrupted sizes may still be legal and large; decoding those only costs time.
@@ -634,7 +676,8 @@ TEST(BmpWrite, TwentyFourBitRoundTripsAtEveryPadding) {
 std::vector<PALETTEENTRY> TestPalette() {
   std::vector<PALETTEENTRY> pal;
   for (int i = 0; i < 225; ++i)
-    pal.push_back(PALETTEENTRY{static_cast<BYTE>(i * 37), static_cast<BYTE>(i * 11), static_cast<BYTE>(255 - i), 0});
+    pal.push_back(
+        PALETTEENTRY{static_cast<BYTE>(i * 37), static_cast<BYTE>(i * 11), static_cast<BYTE>(255 - i), 0});
   return pal;
 }
 
