@@ -1,8 +1,14 @@
 # The artwork generator: a program that draws the pictures the program reads with our own
 # raster layer, run by the build so that build/bin always holds the current artwork.
+# The drawing routines are a library so that the tests can call them; main.cpp is the program.
 file(GLOB _pd_artwork_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/artwork/*.cpp)
-add_executable(pd_artwork ${_pd_artwork_srcs})
-target_link_libraries(pd_artwork PRIVATE pd_gdi)
+list(REMOVE_ITEM _pd_artwork_srcs ${CMAKE_SOURCE_DIR}/artwork/main.cpp)
+add_library(pd_artwork_lib STATIC ${_pd_artwork_srcs})
+target_link_libraries(pd_artwork_lib PUBLIC pd_gdi)
+target_include_directories(pd_artwork_lib PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(pd_artwork_lib PRIVATE ${PD_WARNINGS})
+add_executable(pd_artwork ${CMAKE_SOURCE_DIR}/artwork/main.cpp)
+target_link_libraries(pd_artwork PRIVATE pd_artwork_lib)
 target_compile_options(pd_artwork PRIVATE ${PD_WARNINGS})
 # Kept out of build/bin, which is the program's asset directory.
 set_target_properties(pd_artwork PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/artwork)
@@ -30,8 +36,7 @@ include(GoogleTest)
 file(GLOB _pd_artwork_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/artwork/*.cpp)
 if(_pd_artwork_tests)
   add_executable(artwork_tests ${_pd_artwork_tests})
-  target_link_libraries(artwork_tests PRIVATE pd_gdi GTest::gtest_main)
-  target_include_directories(artwork_tests PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(artwork_tests PRIVATE pd_artwork_lib GTest::gtest_main)
   target_compile_options(artwork_tests PRIVATE ${PD_WARNINGS})
   target_compile_definitions(artwork_tests PRIVATE PD_ARTWORK_EXE="$<TARGET_FILE:pd_artwork>")
   add_dependencies(artwork_tests pd_artwork)
