@@ -21,6 +21,9 @@ if(_platform_qt_tests)
   target_compile_options(platform_qt_tests PRIVATE ${PD_WARNINGS})
   gtest_discover_tests(platform_qt_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # Once more on a screen of twice the density: surfaces are magnified by whole squares.
+  add_test(NAME platform_qt_scaled COMMAND platform_qt_tests --gtest_filter=QtScaled.*)
+  set_tests_properties(platform_qt_scaled PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 endif()
 
 # The program itself, driven headless with scripted answers.
@@ -31,4 +34,14 @@ if(_app_tests)
   target_compile_options(app_tests PRIVATE ${PD_WARNINGS})
   target_compile_definitions(app_tests PRIVATE PD_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-out")
   gtest_discover_tests(app_tests DISCOVERY_TIMEOUT 60)
+endif()
+
+# Sound effects and music: the real player on SDL's disk audio driver, and the music's order and
+# sound control on the headless program.
+file(GLOB _media_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/media/*.cpp)
+if(_media_tests)
+  add_executable(media_tests ${_media_tests})
+  target_link_libraries(media_tests PRIVATE pd_app pd_platform_headless GTest::gtest_main)
+  target_compile_options(media_tests PRIVATE ${PD_WARNINGS})
+  gtest_discover_tests(media_tests DISCOVERY_TIMEOUT 60)
 endif()
