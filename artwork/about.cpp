@@ -14,8 +14,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-const COLORREF kRainbow[] = {Shade(kRed, 5), Shade(kOrange, 5), Shade(kYellow, 6), Shade(kGreen, 4),
-                             Shade(kBlue, 0), Shade(kViolet, 5)};
+const COLORREF kRainbow[] = {Shade(kRed, 5),   Shade(kOrange, 5), Shade(kYellow, 6),
+                             Shade(kGreen, 4), Shade(kBlue, 0),   Shade(kViolet, 5)};
 
 void Cloud(Painter& p, double x, double y, double s) {
   p.Style(Shade(kSky, 3), kWhite, 2);
@@ -38,8 +38,9 @@ void Flower(Painter& p, double x, double y, COLORREF petals) {
 // The program's name in big letters, each in its own colour, with a bold outline and a shadow.
 void Title(Painter& p, double cx, double top, double height) {
   const std::string name = "Pindoodle";
-  const COLORREF letters[] = {Shade(kRed, 5),   Shade(kOrange, 5), Shade(kYellow, 7), Shade(kGreen, 4), Shade(kSky, 5),
-                              Shade(kBlue, 0),  Shade(kViolet, 5), Shade(kMagenta, 5), Shade(kPink, 5)};
+  const COLORREF letters[] = {Shade(kRed, 5),    Shade(kOrange, 5),  Shade(kYellow, 7),
+                              Shade(kGreen, 4),  Shade(kSky, 5),     Shade(kBlue, 0),
+                              Shade(kViolet, 5), Shade(kMagenta, 5), Shade(kPink, 5)};
   double width = 0;
   std::vector<double> advance;
   for (char ch : name) {
@@ -51,7 +52,8 @@ void Title(Painter& p, double cx, double top, double height) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     // Every other letter sits a little higher: the name bounces.
     const double y = top + (i % 2 ? -3 : 3);
-    p.OutlinedText(x + 4, y + 4, std::string(1, name[i]), height, Shade(kViolet, 9), Shade(kViolet, 9), 3, left);
+    p.OutlinedText(x + 4, y + 4, std::string(1, name[i]), height, Shade(kViolet, 9), Shade(kViolet, 9), 3,
+                   left);
     p.OutlinedText(x, y, std::string(1, name[i]), height, letters[i], kBlack, 3, left);
     x += advance[i];
   }

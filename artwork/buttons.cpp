@@ -54,7 +54,8 @@ void DrawPaletteButtons(const fs::path& dir) {
     // The last button is cut short by the bottom of the picture.
     const int bottom = std::min(top + kButtonPitch - 1, c.Height());
     for (int y = top; y < bottom; ++y)
-      for (int x = 0; x < c.Width(); ++x) c.SetPixel(x, y, Shade(kRowButtons[b][x <= 40 ? 0 : 1], ShadeAt(x)));
+      for (int x = 0; x < c.Width(); ++x)
+        c.SetPixel(x, y, Shade(kRowButtons[b][x <= 40 ? 0 : 1], ShadeAt(x)));
   }
   c.Save(dir / "a1.kvr");
 }

@@ -14,13 +14,17 @@ constexpr const char* kLetteringFace = "DejaVu Sans";
 
 Canvas::Canvas(int width, int height, COLORREF background)
     : width_(width), height_(height), bitmap_(gdi::CreateDIBSection32(width, height)) {
-  if (!bitmap_) throw std::runtime_error("cannot make a " + std::to_string(width) + "x" + std::to_string(height) + " canvas");
+  if (!bitmap_)
+    throw std::runtime_error("cannot make a " + std::to_string(width) + "x" + std::to_string(height) +
+                             " canvas");
   bitmap_->Fill(gdi::PixelFromColorref(background));
   dc_ = gdi::CreateCompatibleDC(nullptr);
   gdi::SelectObject(dc_, bitmap_);
 }
 
-COLORREF Canvas::Pixel(int x, int y) const { return gdi::ColorrefFromPixel(bitmap_->At(x, y)); }
+COLORREF Canvas::Pixel(int x, int y) const {
+  return gdi::ColorrefFromPixel(bitmap_->At(x, y));
+}
 
 void Canvas::SetPixel(int x, int y, COLORREF colour) {
   if (x >= 0 && y >= 0 && x < width_ && y < height_) bitmap_->At(x, y) = gdi::PixelFromColorref(colour);
@@ -28,7 +32,8 @@ void Canvas::SetPixel(int x, int y, COLORREF colour) {
 
 void Canvas::Save(const std::filesystem::path& file) const {
   std::string error;
-  if (!gdi::SaveBmp24(file.string(), *bitmap_, &error)) throw std::runtime_error(file.string() + ": " + error);
+  if (!gdi::SaveBmp24(file.string(), *bitmap_, &error))
+    throw std::runtime_error(file.string() + ": " + error);
 }
 
 Painter::Painter(Canvas& canvas, double ox, double oy, double scale)
@@ -42,9 +47,15 @@ Painter::~Painter() {
   gdi::SelectObject(Dc(), old_brush_);
 }
 
-int Painter::X(double x) const { return static_cast<int>(std::lround(ox_ + x * scale_)); }
-int Painter::Y(double y) const { return static_cast<int>(std::lround(oy_ + y * scale_)); }
-int Painter::Len(double d) const { return std::max(1, static_cast<int>(std::lround(d * scale_))); }
+int Painter::X(double x) const {
+  return static_cast<int>(std::lround(ox_ + x * scale_));
+}
+int Painter::Y(double y) const {
+  return static_cast<int>(std::lround(oy_ + y * scale_));
+}
+int Painter::Len(double d) const {
+  return std::max(1, static_cast<int>(std::lround(d * scale_)));
+}
 
 Painter& Painter::Pen(COLORREF colour, double width) {
   gdi::SelectObject(Dc(), gdi::CreatePen(gdi::PS_SOLID, Len(width), colour));
@@ -70,11 +81,15 @@ std::vector<gdi::POINT> Painter::Map(const std::vector<Pt>& pts) const {
   return out;
 }
 
-void Painter::Rect(double l, double t, double r, double b) { gdi::Rectangle(Dc(), X(l), Y(t), X(r), Y(b)); }
+void Painter::Rect(double l, double t, double r, double b) {
+  gdi::Rectangle(Dc(), X(l), Y(t), X(r), Y(b));
+}
 void Painter::Round(double l, double t, double r, double b, double corner) {
   gdi::RoundRect(Dc(), X(l), Y(t), X(r), Y(b), Len(corner), Len(corner));
 }
-void Painter::Ellipse(double l, double t, double r, double b) { gdi::Ellipse(Dc(), X(l), Y(t), X(r), Y(b)); }
+void Painter::Ellipse(double l, double t, double r, double b) {
+  gdi::Ellipse(Dc(), X(l), Y(t), X(r), Y(b));
+}
 
 void Painter::Poly(const std::vector<Pt>& pts) {
   const auto p = Map(pts);
@@ -109,7 +124,9 @@ void Painter::Pie(double l, double t, double r, double b, double a0, double a1) 
   gdi::Pie(Dc(), X(l), Y(t), X(r), Y(b), s.x, s.y, e.x, e.y);
 }
 
-void Painter::Dot(double x, double y, COLORREF colour) { canvas_.SetPixel(X(x), Y(y), colour); }
+void Painter::Dot(double x, double y, COLORREF colour) {
+  canvas_.SetPixel(X(x), Y(y), colour);
+}
 
 void Painter::Blob(double x, double y, double size, COLORREF colour) {
   const int n = Len(size);
@@ -123,7 +140,8 @@ gdi::HFONT Painter::MakeFont(double height) const {
   return gdi::CreateFontA(-Len(height), 0, 0, 0, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, kLetteringFace);
 }
 
-void Painter::Text(double x, double y, const std::string& text, double height, COLORREF colour, unsigned align) {
+void Painter::Text(double x, double y, const std::string& text, double height, COLORREF colour,
+                   unsigned align) {
   const gdi::HFONT old = gdi::SelectObject(Dc(), MakeFont(height));
   gdi::SetBkMode(Dc(), gdi::TRANSPARENT);
   gdi::SetTextColor(Dc(), colour);
@@ -138,7 +156,8 @@ void Painter::OutlinedText(double x, double y, const std::string& text, double h
   const int r = Len(outline);
   for (int dy = -r; dy <= r; ++dy)
     for (int dx = -r; dx <= r; ++dx)
-      if (dx * dx + dy * dy <= r * r + r) Text(x + dx / scale_, y + dy / scale_, text, height, outline_colour, align);
+      if (dx * dx + dy * dy <= r * r + r)
+        Text(x + dx / scale_, y + dy / scale_, text, height, outline_colour, align);
   Text(x, y, text, height, colour, align);
 }
 
@@ -157,6 +176,8 @@ Pt Rotate(Pt p, Pt c, double degrees) {
   return {c.x + dx * cs - dy * sn, c.y + dx * sn + dy * cs};
 }
 
-Pt Lerp(Pt a, Pt b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+Pt Lerp(Pt a, Pt b, double t) {
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
 
 }  // namespace art

@@ -55,12 +55,16 @@ class Painter {
   Painter& Brush(COLORREF colour);
   Painter& NoBrush();
   // Pen and brush in one go: the usual "filled shape with a bold outline".
-  Painter& Style(COLORREF outline, COLORREF fill, double width = 2) { return Pen(outline, width).Brush(fill); }
+  Painter& Style(COLORREF outline, COLORREF fill, double width = 2) {
+    return Pen(outline, width).Brush(fill);
+  }
 
   void Rect(double l, double t, double r, double b);
   void Round(double l, double t, double r, double b, double corner);
   void Ellipse(double l, double t, double r, double b);
-  void Circle(double cx, double cy, double radius) { Ellipse(cx - radius, cy - radius, cx + radius, cy + radius); }
+  void Circle(double cx, double cy, double radius) {
+    Ellipse(cx - radius, cy - radius, cx + radius, cy + radius);
+  }
   void Poly(const std::vector<Pt>& pts);
   void Poly(std::initializer_list<Pt> pts) { Poly(std::vector<Pt>(pts)); }
   void Line(double x1, double y1, double x2, double y2);

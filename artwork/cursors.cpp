@@ -93,7 +93,7 @@ std::vector<CursorArt> AllCursors() {
                 }});
   // 2: the pencil, writing with its point.
   cs.push_back({2, 2, 29, [](Painter& p) { DrawPencil(p, {{2, 29}, 45}, 36, 9, Shade(kYellow, 7), kLine); }});
-  cs.push_back(NibCursor(3, 45));   // nib rising to the right
+  cs.push_back(NibCursor(3, 45));  // nib rising to the right
   cs.push_back({4, 8, 16, [](Painter& p) { Roller(p, true); }});
   cs.push_back(NibCursor(5, -45));  // nib falling to the right
   // 6: a paint brush (registered, though no tool shows it).
@@ -139,13 +139,14 @@ std::vector<CursorArt> AllCursors() {
                   p.Blob(8, 30, 2, Shade(kGrey, 3));
                 }});
   // 13: a painter's palette (registered, though no tool shows it).
-  cs.push_back({13, 16, 16, [](Painter& p) {
-                  p.Style(kBlack, Shade(kPeach, 2), 1).Ellipse(2, 5, 30, 27);
-                  p.Style(kBlack, kWhite, 1).Circle(20, 20, 3);
-                  const COLORREF dabs[] = {Shade(kRed, 5), Shade(kYellow, 7), Shade(kGreen, 4), Shade(kBlue, 0)};
-                  const double where[][2] = {{9, 12}, {16, 9}, {23, 11}, {9, 20}};
-                  for (int i = 0; i < 4; ++i) p.Style(kBlack, dabs[i], 1).Circle(where[i][0], where[i][1], 2.5);
-                }});
+  cs.push_back(
+      {13, 16, 16, [](Painter& p) {
+         p.Style(kBlack, Shade(kPeach, 2), 1).Ellipse(2, 5, 30, 27);
+         p.Style(kBlack, kWhite, 1).Circle(20, 20, 3);
+         const COLORREF dabs[] = {Shade(kRed, 5), Shade(kYellow, 7), Shade(kGreen, 4), Shade(kBlue, 0)};
+         const double where[][2] = {{9, 12}, {16, 9}, {23, 11}, {9, 20}};
+         for (int i = 0; i < 4; ++i) p.Style(kBlack, dabs[i], 1).Circle(where[i][0], where[i][1], 2.5);
+       }});
   // 14: QUILL PEN.
   cs.push_back({14, 2, 30, [](Painter& p) { DrawQuill(p, {{2, 30}, 55}, 34, 13, kWhite, kLine); }});
   // 15: the box tools: a crosshair to start the box, the box itself, and a little magic.
@@ -166,7 +167,8 @@ std::vector<CursorArt> AllCursors() {
                   // Dots spread evenly over a disc round the hot spot, as the spray lands.
                   for (int i = 0; i < 22; ++i) {
                     const double a = i * 2.39996, r = 7 * std::sqrt((i + 0.5) / 22);
-                    p.Blob(8 + r * std::cos(a), 8 + r * std::sin(a), i % 4 ? 1 : 2, i % 3 ? Shade(kRed, 5) : Shade(kRed, 8));
+                    p.Blob(8 + r * std::cos(a), 8 + r * std::sin(a), i % 4 ? 1 : 2,
+                           i % 3 ? Shade(kRed, 5) : Shade(kRed, 8));
                   }
                   p.Style(kBlack, Shade(kGrey, 3), 1).Rect(18, 12, 22, 15);
                   p.Style(kBlack, Shade(kGrey, 4), 1).Rect(21, 14, 28, 18);
@@ -196,7 +198,8 @@ std::vector<CursorArt> AllCursors() {
                   p.Style(kBlack, Shade(kRed, 5), 1).Ellipse(7, 8, 26, 28);
                   p.Pen(kBlack, 1).Line(16, 9, 16, 27);
                   p.NoPen().Brush(kBlack);
-                  for (const auto& [x, y] : {std::pair{12, 14}, {21, 14}, {11, 21}, {22, 21}, {16, 18}}) p.Circle(x, y, 1.8);
+                  for (const auto& [x, y] : {std::pair{12, 14}, {21, 14}, {11, 21}, {22, 21}, {16, 18}})
+                    p.Circle(x, y, 1.8);
                 }});
   // 19: WAND SPARKLES and OBJECTS: a magic wand; the star is the hot spot.
   cs.push_back({19, 7, 7, [](Painter& p) {
@@ -227,7 +230,8 @@ std::vector<CursorArt> AllCursors() {
   cs.push_back({23, 16, 16, [](Painter& p) {
                   for (int i = 0; i < 3; ++i) {
                     std::vector<Pt> strand;
-                    for (int k = 0; k <= 13; ++k) strand.push_back({8.0 + 8 * i + 1.5 * std::sin(k * 0.8 + 2 * i), 15.0 - k});
+                    for (int k = 0; k <= 13; ++k)
+                      strand.push_back({8.0 + 8 * i + 1.5 * std::sin(k * 0.8 + 2 * i), 15.0 - k});
                     p.Pen(Shade(kBrown, 6), 2).Lines(strand);
                   }
                   p.Style(kBlack, Shade(kSky, 5), 1).Rect(3, 16, 30, 21);
@@ -237,14 +241,15 @@ std::vector<CursorArt> AllCursors() {
   const int half_sizes[] = {3, 4, 5, 6, 8, 10, 12, 14, 16};  // pen sizes 1..2, 3, ..., 10
   for (int i = 0; i < 9; ++i) cs.push_back(SquareCursor(24 + i, half_sizes[i]));
   // 34: REPLACE COLOR: a dropper letting a drop fall at the hot spot.
-  cs.push_back({34, 4, 29, [](Painter& p) {
-                  const Axis a{{6, 24}, 45};
-                  p.Style(kBlack, Shade(kSky, 0), 1).Poly({a(0, -1), a(14, -3), a(14, 3), a(0, 1)});
-                  p.Style(kBlack, Shade(kGrey, 3), 1).Poly({a(14, -4.5), a(17, -4.5), a(17, 4.5), a(14, 4.5)});
-                  const Pt bulb = a(23, 0);
-                  p.Style(kBlack, Shade(kRed, 5), 1).Circle(bulb.x, bulb.y, 6);
-                  p.Style(kBlack, Shade(kGreen, 4), 1).Poly({{4, 25}, {6, 28}, {6, 30}, {4, 31}, {2, 30}, {2, 28}});
-                }});
+  cs.push_back(
+      {34, 4, 29, [](Painter& p) {
+         const Axis a{{6, 24}, 45};
+         p.Style(kBlack, Shade(kSky, 0), 1).Poly({a(0, -1), a(14, -3), a(14, 3), a(0, 1)});
+         p.Style(kBlack, Shade(kGrey, 3), 1).Poly({a(14, -4.5), a(17, -4.5), a(17, 4.5), a(14, 4.5)});
+         const Pt bulb = a(23, 0);
+         p.Style(kBlack, Shade(kRed, 5), 1).Circle(bulb.x, bulb.y, 6);
+         p.Style(kBlack, Shade(kGreen, 4), 1).Poly({{4, 25}, {6, 28}, {6, 30}, {4, 31}, {2, 30}, {2, 28}});
+       }});
   return cs;
 }
 
@@ -261,7 +266,8 @@ void SaveCursor(const Canvas& art, bool rim, const fs::path& file) {
         for (int dy = -1; dy <= 1; ++dy)
           for (int dx = -1; dx <= 1; ++dx) {
             const int nx = x + dx, ny = y + dy;
-            if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && solid[ny * kSize + nx]) white_rim[y * kSize + x] = true;
+            if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && solid[ny * kSize + nx])
+              white_rim[y * kSize + x] = true;
           }
       }
   }

@@ -11,6 +11,7 @@
 
 namespace art {
 
+// clang-format off
 // Rows 0..15 of ten shades each, shade 0 the lightest: entries 0..159.
 inline constexpr int kShadeTable[16][10][3] = {
     {{229, 186, 255}, {218, 159, 255}, {208, 127, 255}, {202, 95, 255}, {191, 64, 255},
@@ -53,6 +54,7 @@ inline constexpr int kExtraColours[15][3] = {
     {255, 0, 255},  {255, 255, 0}, {0, 255, 0},   {0, 0, 128},   {0, 128, 0},
     {0, 128, 128},  {128, 0, 0},   {128, 0, 128}, {128, 128, 0}, {0, 128, 0},
 };
+// clang-format on
 
 constexpr std::array<gdi::COLORREF, 225> MakePaletteColours() {
   std::array<gdi::COLORREF, 225> p{};
@@ -64,22 +66,39 @@ constexpr std::array<gdi::COLORREF, 225> MakePaletteColours() {
   for (int b = 0; b < 5; ++b)
     for (int j = 0; j < 10; ++j) {
       const int blue = 254 - j / 2;
-      p[160 + 10 * b + j] = b < 3 ? gdi::RGB(255 - 2 * b - j % 2, 255, blue)
-                                  : gdi::RGB(255, 254 - 2 * (b - 3) - j % 2, blue);
+      p[160 + 10 * b + j] =
+          b < 3 ? gdi::RGB(255 - 2 * b - j % 2, 255, blue) : gdi::RGB(255, 254 - 2 * (b - 3) - j % 2, blue);
     }
-  for (int i = 0; i < 15; ++i) p[210 + i] = gdi::RGB(kExtraColours[i][0], kExtraColours[i][1], kExtraColours[i][2]);
+  for (int i = 0; i < 15; ++i)
+    p[210 + i] = gdi::RGB(kExtraColours[i][0], kExtraColours[i][1], kExtraColours[i][2]);
   return p;
 }
 
 inline constexpr std::array<gdi::COLORREF, 225> kPaletteColours = MakePaletteColours();
 
 // Row r, shade s (0 lightest .. 9 darkest).
-constexpr gdi::COLORREF Shade(int row, int shade) { return kPaletteColours[row * 10 + shade]; }
+constexpr gdi::COLORREF Shade(int row, int shade) {
+  return kPaletteColours[row * 10 + shade];
+}
 
 // The colour families by row number, for readable drawing code.
 enum Row : int {
-  kViolet = 0, kMagenta = 1, kCyan = 2, kBlue = 3, kBrown = 4, kPeach = 5, kGrey = 6, kOlive = 7,
-  kYellow = 8, kRed = 9, kPink = 10, kGreen = 11, kTeal = 12, kSky = 13, kOrange = 14, kLime = 15
+  kViolet = 0,
+  kMagenta = 1,
+  kCyan = 2,
+  kBlue = 3,
+  kBrown = 4,
+  kPeach = 5,
+  kGrey = 6,
+  kOlive = 7,
+  kYellow = 8,
+  kRed = 9,
+  kPink = 10,
+  kGreen = 11,
+  kTeal = 12,
+  kSky = 13,
+  kOrange = 14,
+  kLime = 15
 };
 
 inline constexpr gdi::COLORREF kBlack = Shade(kGrey, 9);

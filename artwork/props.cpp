@@ -18,20 +18,24 @@ Pt Axis::operator()(double u, double v) const {
 
 void DrawPencil(Painter& p, Axis a, double length, double width, COLORREF body, Look look) {
   const double L = length, h = width / 2;
-  p.Style(look.ink, body, look.outline).Poly({a(0.22 * L, -h), a(0.80 * L, -h), a(0.80 * L, h), a(0.22 * L, h)});
+  p.Style(look.ink, body, look.outline)
+      .Poly({a(0.22 * L, -h), a(0.80 * L, -h), a(0.80 * L, h), a(0.22 * L, h)});
   // A lighter stripe along the body gives the pencil its roundness.
-  p.Pen(Shade(kYellow, 1), std::max(1.0, width / 6)).Line(a(0.30 * L, -h / 3).x, a(0.30 * L, -h / 3).y,
-                                                           a(0.74 * L, -h / 3).x, a(0.74 * L, -h / 3).y);
+  p.Pen(Shade(kYellow, 1), std::max(1.0, width / 6))
+      .Line(a(0.30 * L, -h / 3).x, a(0.30 * L, -h / 3).y, a(0.74 * L, -h / 3).x, a(0.74 * L, -h / 3).y);
   p.Style(look.ink, Shade(kPeach, 3), look.outline).Poly({a(0, 0), a(0.22 * L, -h), a(0.22 * L, h)});
-  p.Style(look.ink, Shade(kGrey, 3), look.outline).Poly({a(0.80 * L, -h), a(0.88 * L, -h), a(0.88 * L, h), a(0.80 * L, h)});
-  p.Style(look.ink, Shade(kRed, 1), look.outline).Poly({a(0.88 * L, -h), a(0.97 * L, -h), a(L, -h / 2), a(L, h / 2), a(0.97 * L, h), a(0.88 * L, h)});
+  p.Style(look.ink, Shade(kGrey, 3), look.outline)
+      .Poly({a(0.80 * L, -h), a(0.88 * L, -h), a(0.88 * L, h), a(0.80 * L, h)});
+  p.Style(look.ink, Shade(kRed, 1), look.outline)
+      .Poly({a(0.88 * L, -h), a(0.97 * L, -h), a(L, -h / 2), a(L, h / 2), a(0.97 * L, h), a(0.88 * L, h)});
   p.Style(look.ink, Shade(kGrey, 7), 1).Poly({a(0, 0), a(0.09 * L, -h * 0.42), a(0.09 * L, h * 0.42)});
 }
 
 void DrawChalk(Painter& p, Axis a, double length, double width, COLORREF colour, Look look) {
   const double L = length, h = width / 2;
   // A short cylinder: the body, then the far end as an ellipse so it reads as round.
-  p.Style(look.ink, colour, look.outline).Poly({a(0.06 * L, -h), a(L, -h), a(L, h), a(0.06 * L, h), a(0, h * 0.4), a(0, -h * 0.4)});
+  p.Style(look.ink, colour, look.outline)
+      .Poly({a(0.06 * L, -h), a(L, -h), a(L, h), a(0.06 * L, h), a(0, h * 0.4), a(0, -h * 0.4)});
   std::vector<Pt> end;
   for (int i = 0; i < 16; ++i) {
     const double t = 2 * kPi * i / 16;
@@ -77,8 +81,10 @@ void DrawEraser(Painter& p, Axis a, double length, double width, Look look) {
 void DrawMarker(Painter& p, Axis a, double length, double width, COLORREF body, Look look) {
   const double L = length, h = width / 2;
   p.Style(look.ink, body, look.outline).Poly({a(0.25 * L, -h), a(L, -h), a(L, h), a(0.25 * L, h)});
-  p.Style(look.ink, kWhite, look.outline).Poly({a(0.25 * L, -h), a(0.38 * L, -h), a(0.38 * L, h), a(0.25 * L, h)});
-  p.Style(look.ink, Shade(kGrey, 6), look.outline).Poly({a(0, -h * 0.3), a(0.25 * L, -h * 0.8), a(0.25 * L, h * 0.8), a(0, h * 0.3)});
+  p.Style(look.ink, kWhite, look.outline)
+      .Poly({a(0.25 * L, -h), a(0.38 * L, -h), a(0.38 * L, h), a(0.25 * L, h)});
+  p.Style(look.ink, Shade(kGrey, 6), look.outline)
+      .Poly({a(0, -h * 0.3), a(0.25 * L, -h * 0.8), a(0.25 * L, h * 0.8), a(0, h * 0.3)});
 }
 
 std::vector<Pt> StarPoints(Pt c, double outer, double inner, int points, double turn_degrees) {
@@ -111,10 +117,13 @@ void DrawSmiley(Painter& p, Pt c, double radius, COLORREF fill, Look look) {
   p.NoPen().Brush(look.ink);
   p.Ellipse(c.x - r * 0.45, c.y - r * 0.45, c.x - r * 0.15, c.y - r * 0.0);
   p.Ellipse(c.x + r * 0.15, c.y - r * 0.45, c.x + r * 0.45, c.y - r * 0.0);
-  p.Pen(look.ink, look.outline).NoBrush().Arc(c.x - r * 0.6, c.y - r * 0.6, c.x + r * 0.6, c.y + r * 0.6, 200, 340);
+  p.Pen(look.ink, look.outline)
+      .NoBrush()
+      .Arc(c.x - r * 0.6, c.y - r * 0.6, c.x + r * 0.6, c.y + r * 0.6, 200, 340);
 }
 
-std::vector<Pt> WavePoints(double x0, double x1, double y, double amplitude, double waves, double t, double phase) {
+std::vector<Pt> WavePoints(double x0, double x1, double y, double amplitude, double waves, double t,
+                           double phase) {
   std::vector<Pt> pts;
   const int n = 40;
   for (int i = 0; i <= n; ++i) {

@@ -49,8 +49,9 @@ void Eraser(Painter& p, double t) {
 void RadialLine(Painter& p, double t) {
   Tile(p, Shade(kViolet, 0));
   p.NoPen().Brush(Shade(kSky, 3)).Rect(2, 29, 39, 38);
-  const COLORREF rays[] = {Shade(kRed, 5),  Shade(kOrange, 5), Shade(kYellow, 7), Shade(kGreen, 5), Shade(kCyan, 6),
-                           Shade(kBlue, 1), Shade(kViolet, 5), Shade(kMagenta, 5), Shade(kPink, 5)};
+  const COLORREF rays[] = {Shade(kRed, 5),    Shade(kOrange, 5),  Shade(kYellow, 7),
+                           Shade(kGreen, 5),  Shade(kCyan, 6),    Shade(kBlue, 1),
+                           Shade(kViolet, 5), Shade(kMagenta, 5), Shade(kPink, 5)};
   const int shown = 4 + static_cast<int>(std::lround(t * 5));
   for (int i = 0; i < shown; ++i) {
     const double a = (168 - 19.5 * i) * kPi / 180;
@@ -67,10 +68,12 @@ void Chalk(Painter& p, double t) {
   p.Style(Shade(kBrown, 7), Shade(kGreen, 9), 1).Rect(5, 5, 35, 35);
   std::vector<Pt> loops;
   const double end = (0.15 + 0.85 * t) * 4 * kPi;
-  for (double s = 0; s <= end + 1e-9; s += 0.2) loops.push_back({9 + 1.7 * s - 3 * std::sin(s), 22 - 4 * std::cos(s)});
+  for (double s = 0; s <= end + 1e-9; s += 0.2)
+    loops.push_back({9 + 1.7 * s - 3 * std::sin(s), 22 - 4 * std::cos(s)});
   p.Pen(kWhite, 2).Lines(loops);
   const Pt tip = loops.back();
-  for (int i = 0; i < 4; ++i) p.Dot(tip.x - 2 - 2 * i + (i * 7) % 3, tip.y + 3 + (i * 5) % 4, Shade(kGrey, 2));
+  for (int i = 0; i < 4; ++i)
+    p.Dot(tip.x - 2 - 2 * i + (i * 7) % 3, tip.y + 3 + (i * 5) % 4, Shade(kGrey, 2));
   DrawChalk(p, {tip, 58}, 14, 5, kWhite, kThin);
 }
 
@@ -92,7 +95,7 @@ void StringArt(Painter& p, double t) {
   Tile(p, Shade(kPink, 0));
   const int n = 7;
   const double lo = 7, hi = 33, step = (hi - lo) / (n - 1);
-  const COLORREF colours[] = {Shade(kRed, 5), Shade(kOrange, 5), Shade(kGreen, 6), Shade(kBlue, 1),
+  const COLORREF colours[] = {Shade(kRed, 5),    Shade(kOrange, 5),  Shade(kGreen, 6), Shade(kBlue, 1),
                               Shade(kViolet, 5), Shade(kMagenta, 6), Shade(kCyan, 7)};
   const int shown = 4 + static_cast<int>(std::lround(t * 10));  // of 2n strings
   for (int i = 0; i < shown && i < 2 * n; ++i) {
@@ -119,7 +122,8 @@ void MirrorImage(Painter& p, double t) {
   for (int side : {-1, 1}) {
     auto X = [&](double dx) { return 20 + side * dx; };
     p.Style(kBlack, Shade(kOrange, 4), 1).Ellipse(std::min(X(1), X(w)), 6, std::max(X(1), X(w)), 21);
-    p.Style(kBlack, Shade(kMagenta, 4), 1).Ellipse(std::min(X(1), X(w * 0.8)), 19, std::max(X(1), X(w * 0.8)), 32);
+    p.Style(kBlack, Shade(kMagenta, 4), 1)
+        .Ellipse(std::min(X(1), X(w * 0.8)), 19, std::max(X(1), X(w * 0.8)), 32);
     p.Style(kBlack, Shade(kYellow, 5), 1).Circle(X(w * 0.55), 13, std::max(1.5, w * 0.14));
     p.Style(kBlack, kWhite, 1).Circle(X(w * 0.45), 26, std::max(1.0, w * 0.1));
     p.Pen(kBlack, 1).Line(20, 9, X(5), 3);
@@ -168,7 +172,9 @@ void StraightLine(Painter& p, double t) {
 
 }  // namespace
 
-void Tile(Painter& p, COLORREF fill) { p.Style(kBlack, fill, 2).Round(1, 1, 39, 39, 10); }
+void Tile(Painter& p, COLORREF fill) {
+  p.Style(kBlack, fill, 2).Round(1, 1, 39, 39, 10);
+}
 
 void DrawStrip(const fs::path& file, const std::vector<IconRoutine>& icons) {
   Canvas c(kStripWidth, kStripHeight, kBlack);
@@ -184,8 +190,8 @@ void DrawStrip(const fs::path& file, const std::vector<IconRoutine>& icons) {
 }
 
 void DrawPencilStrip(const fs::path& dir) {
-  DrawStrip(dir / "a900.kvr",
-            {Pencil, Eraser, RadialLine, Chalk, CrazyPen, StringArt, MirrorImage, Inchworm, QuillPen, StraightLine});
+  DrawStrip(dir / "a900.kvr", {Pencil, Eraser, RadialLine, Chalk, CrazyPen, StringArt, MirrorImage, Inchworm,
+                               QuillPen, StraightLine});
 }
 
 }  // namespace art

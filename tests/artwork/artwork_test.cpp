@@ -1,6 +1,8 @@
 // Checks of the pictures the artwork generator writes: what the program copies out of them must
 // be where it copies it from. The generator runs once into a fresh directory; the files are read
 // back with the program's own bitmap reader.
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -9,8 +11,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -81,8 +81,9 @@ class ArtworkTest : public ::testing::Test {
     gdi::RECT box{32, 32, -1, -1};
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x)
-        if (At(cursor, x, y) == 0) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-                                          std::max(box.bottom, y)};
+        if (At(cursor, x, y) == 0)
+          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                 std::max(box.bottom, y)};
     return box;  // inclusive edges
   }
 
@@ -103,7 +104,8 @@ TEST_F(ArtworkTest, GeneratorIsRepeatableAndReportsFailure) {
       std::ifstream in(p, std::ios::binary);
       return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_TRUE(slurp(entry.path()) == slurp(again / fs::relative(entry.path(), dir_))) << entry.path() << " differs";
+    EXPECT_TRUE(slurp(entry.path()) == slurp(again / fs::relative(entry.path(), dir_)))
+        << entry.path() << " differs";
   }
   EXPECT_EQ(files, 8 + static_cast<int>(CursorNumbers().size()));
   fs::remove_all(again);
@@ -119,8 +121,9 @@ TEST_F(ArtworkTest, EveryPictureHasTheSizeTheProgramCopies) {
   const struct {
     const char* name;
     int w, h;
-  } pictures[] = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60}, {"a900.kvr", 400, 245}, {"about.kvr", 484, 150},
-                  {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},  {"icon256.kvr", 256, 256}};
+  } pictures[] = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60},     {"a900.kvr", 400, 245},
+                  {"about.kvr", 484, 150},  {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},
+                  {"icon256.kvr", 256, 256}};
   for (const auto& p : pictures) {
     const gdi::HBITMAP b = Load(p.name);
     ASSERT_TRUE(b);
@@ -178,7 +181,8 @@ TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
   const gdi::HBITMAP b = Load("a900.kvr");
   ASSERT_TRUE(b);
   for (int f = 0; f < 5; ++f)
-    for (int x = 0; x < 400; ++x) ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
+    for (int x = 0; x < 400; ++x)
+      ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
   auto icon = [&](int slot, int frame) {
     std::vector<COLORREF> px;
     for (int y = 0; y < 40; ++y)
@@ -220,7 +224,8 @@ TEST_F(ArtworkTest, CursorsHaveConsistentPlanesAndHotSpotsOnTheFigure) {
     if (n < 24 || n > 32) {
       bool near = false;
       for (int y = std::max(0, hy - 2); y <= std::min(31, hy + 2); ++y)
-        for (int x = std::max(0, hx - 2); x <= std::min(31, hx + 2); ++x) near = near || At(c, x, 32 + y) != 0;
+        for (int x = std::max(0, hx - 2); x <= std::min(31, hx + 2); ++x)
+          near = near || At(c, x, 32 + y) != 0;
       EXPECT_TRUE(near) << "cursor " << n << " hot spot " << hx << "," << hy << " lies off its figure";
     }
     looks.insert(std::vector<std::uint32_t>(c->Pixels(), c->Pixels() + 32 * 64));
