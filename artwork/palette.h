@@ -82,24 +82,12 @@ constexpr gdi::COLORREF Shade(int row, int shade) {
 }
 
 // The colour families by row number, for readable drawing code.
+// clang-format off
 enum Row : int {
-  kViolet = 0,
-  kMagenta = 1,
-  kCyan = 2,
-  kBlue = 3,
-  kBrown = 4,
-  kPeach = 5,
-  kGrey = 6,
-  kOlive = 7,
-  kYellow = 8,
-  kRed = 9,
-  kPink = 10,
-  kGreen = 11,
-  kTeal = 12,
-  kSky = 13,
-  kOrange = 14,
-  kLime = 15
+  kViolet = 0, kMagenta = 1, kCyan = 2, kBlue = 3, kBrown = 4, kPeach = 5, kGrey = 6, kOlive = 7,
+  kYellow = 8, kRed = 9, kPink = 10, kGreen = 11, kTeal = 12, kSky = 13, kOrange = 14, kLime = 15
 };
+// clang-format on
 
 inline constexpr gdi::COLORREF kBlack = Shade(kGrey, 9);
 inline constexpr gdi::COLORREF kWhite = Shade(kGrey, 0);
