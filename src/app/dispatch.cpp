@@ -4,9 +4,11 @@
 
 #include "app/canvas.h"
 #include "app/snapshot.h"
+#include "app/tooltable.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "tools/helpers.h"
+#include "tools/pens.h"
 
 namespace pd {
 
@@ -42,37 +44,39 @@ void BombEnd(int, int) { CurrentTool = 0; }
 std::array<ToolPhases, kToolCount> BuildTable() {
   std::array<ToolPhases, kToolCount> t{};
   t[1] = {PencilStart, PencilDrag, nullptr};
+  t[2] = {[](int x, int y) { StringArtStroke(x, y, CurrentColour); },
+          [](int x, int y, COLORREF c) { StringArtStroke(x, y, c); }};
   t[5] = {CrazyPenStart, nullptr, RestorePenSizeEnd};
+  t[10] = {[](int x, int y) {
+             PenStroke(x, y, x, y, 2 * PenSize, CurrentColour);
+             ChalkDust(x, y);
+           },
+           [](int x, int y, COLORREF) {
+             PenStroke(LastX, LastY, x, y, 2 * PenSize, CurrentColour);
+             ChalkDust(x, y);
+           }};
+  t[11] = {[](int x, int y) { MirrorStroke(x, y, x + 1, y + 1, MirrorKind, CurrentColour); },
+           [](int x, int y, COLORREF c) { MirrorStroke(LastX, LastY, x, y, MirrorKind, c); }};
+  t[12] = {[](int x, int y) { QuillSegment(12, x, y, x, y); },
+           [](int x, int y, COLORREF) { QuillSegment(12, LastX, LastY, x, y); }};
+  t[13] = {[](int x, int y) { QuillSegment(13, x, y, x, y); },
+           [](int x, int y, COLORREF) { QuillSegment(13, LastX, LastY, x, y); }};
   t[20] = t[29] = t[30] = {RibbonStart, nullptr, RestorePenSizeEnd};
+  t[23] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF c) { PenStroke(AnchorX, AnchorY, x, y, PenSize, c); }};
+  t[24] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF c) {
+             PenStroke(AnchorX, AnchorY, x, y, PenSize, c);
+             PropellerBlade(x, y, c);
+           }};
   t[47] = {nullptr, nullptr, BombEnd};
+  t[56] = {[](int x, int y) { ArcBurst(x, y, CurrentColour); },
+           [](int x, int y, COLORREF) { ArcBurst(x, y, InchwormColour()); }};
+  t[57] = {[](int x, int y) { EraserSquare(x, y); }, [](int x, int y, COLORREF) { EraserSquare(x, y); }};
   return t;
 }
 
 const std::array<ToolPhases, kToolCount> kTable = BuildTable();
-
-// Cursor per tool; tools not listed show cursor 1.
-int TableCursor(int tool) {
-  switch (tool) {
-    case 0: return 0;
-    case 1: case 11: case 13: case 21: case 85: return 2;
-    case 4: return 7;
-    case 79: case 82: return 9;
-    case 58: case 80: return 11;
-    case 10: case 87: return 12;
-    case 12: return 14;
-    case 63: case 64: case 65: case 66: case 67: case 69: case 70: case 71: case 86: return 15;
-    case 9: return 16;
-    case 26: case 27: return 17;
-    case 6: return 18;
-    case 3: case 7: return 19;
-    case 51: case 72: case 73: case 74: case 83: case 84: return 20;
-    case 47: return 22;
-    case 42: return 23;
-    case 68: return 34;
-    case 81: return 35;
-    default: return 1;
-  }
-}
 
 }  // namespace
 
@@ -118,7 +122,7 @@ int ToolCursor() {
     static constexpr int kBySize[11] = {-1, 24, 24, 25, 26, 27, 28, 29, 30, 31, 32};
     return PenSize >= 1 && PenSize <= 10 ? kBySize[PenSize] : -1;
   }
-  return TableCursor(CurrentTool);
+  return CursorForTool(CurrentTool);
 }
 
 void UpdateToolCursor() {
