@@ -26,6 +26,18 @@ if(_platform_qt_tests)
   set_tests_properties(platform_qt_scaled PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 endif()
 
+# The screen saver is given back however the program ends: the program runs as a helper process
+# on a private session bus (skipped where there is no dbus-daemon).
+add_executable(platform_inhibit_probe ${CMAKE_CURRENT_SOURCE_DIR}/platform/inhibit_probe_main.cpp)
+target_link_libraries(platform_inhibit_probe PRIVATE pd_platform_qt Qt6::DBus)
+target_compile_options(platform_inhibit_probe PRIVATE ${PD_WARNINGS})
+add_executable(platform_inhibit_tests ${CMAKE_CURRENT_SOURCE_DIR}/platform/inhibit_test.cpp)
+target_link_libraries(platform_inhibit_tests PRIVATE GTest::gtest_main)
+target_compile_options(platform_inhibit_tests PRIVATE ${PD_WARNINGS})
+target_compile_definitions(platform_inhibit_tests PRIVATE PD_INHIBIT_PROBE="$<TARGET_FILE:platform_inhibit_probe>")
+add_dependencies(platform_inhibit_tests platform_inhibit_probe)
+gtest_discover_tests(platform_inhibit_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
+
 # The program itself, driven headless with scripted answers.
 file(GLOB _app_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp)
 if(_app_tests)

@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <cstdlib>
 #include <filesystem>
@@ -45,16 +46,22 @@ class DbusDesktop final : public DesktopServices {
     if (QCoreApplication::instance() == nullptr || !SessionBusConfigured()) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
-    // Registered only now, after the bus connection exists, so that it runs before the bus
-    // library's own clean-up at exit.
-    static const bool registered = std::atexit(detail::EndInhibitionAtExit) == 0;
-    (void)registered;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Inhibit");
     const std::string name = Application::Exists() ? Application::Instance().Title() : "";
     call << QString::fromStdString(name.empty() ? "pindoodle" : name) << QString::fromStdString(reason);
     // Asked without waiting: start-up does not stall on a slow desktop. The cookie is read when
     // it is needed.
     pending_.emplace(bus.asyncCall(call, 2000));
+    auto* watcher = new QDBusPendingCallWatcher(*pending_, QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [this, watcher] {
+      watcher->deleteLater();
+      if (!pending_ || !pending_->isFinished()) return;
+      ReadCookie();
+      // Registered only now, when the round trip has made every part of the bus library it
+      // needs: what is made after an atexit registration is torn down before the handler runs.
+      static const bool registered = std::atexit(detail::EndInhibitionAtExit) == 0;
+      (void)registered;
+    });
   }
 
   void UninhibitScreenSaver() override {
@@ -71,13 +78,16 @@ class DbusDesktop final : public DesktopServices {
   bool ScreenSaverInhibited() const override { return wanted_ || pending_ || cookie_; }
 
  private:
+  void ReadCookie() {
+    if (!pending_) return;
+    pending_->waitForFinished();
+    QDBusPendingReply<std::uint32_t> reply(*pending_);
+    if (reply.isValid()) cookie_ = reply.value();
+    pending_.reset();
+  }
+
   std::optional<std::uint32_t> TakeCookie() {
-    if (pending_) {
-      pending_->waitForFinished();
-      QDBusPendingReply<std::uint32_t> reply(*pending_);
-      if (reply.isValid()) cookie_ = reply.value();
-      pending_.reset();
-    }
+    ReadCookie();
     std::optional<std::uint32_t> cookie = cookie_;
     cookie_.reset();
     return cookie;
