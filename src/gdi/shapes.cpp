@@ -38,7 +38,9 @@ using Spans = std::vector<std::pair<int, int>>;
 // Coordinates are clamped to this range before any arithmetic: far beyond any surface, yet small
 // enough that squared and multiplied half-axes stay inside 128-bit integers.
 constexpr i64 kCoordLimit = i64{1} << 28;
-i64 ClampCoord(i64 v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+i64 ClampCoord(i64 v) {
+  return std::clamp(v, -kCoordLimit, kCoordLimit);
+}
 
 // A normalised box: columns l..r-1 and rows t..b-1.
 struct Box {
@@ -54,7 +56,9 @@ Box Normalise(int l, int t, int r, int b) {
   return box;
 }
 
-int ToInt(i64 v) { return static_cast<int>(std::clamp<i64>(v, INT_MIN / 2, INT_MAX / 2)); }
+int ToInt(i64 v) {
+  return static_cast<int>(std::clamp<i64>(v, INT_MIN / 2, INT_MAX / 2));
+}
 
 // ---- span sets -------------------------------------------------------------------------------
 
@@ -117,8 +121,27 @@ class Quadrant {
     a2_ = static_cast<i128>(a_) * a_;
     b2_ = static_cast<i128>(b_) * b_;
     traced_ = (a_ + b_) / 2 <= kTraceLimit;
-    if (traced_) Trace();
+    if (traced_) {
+      Trace();
+      top_ = pts_.back().second;
+    } else {
+      // The rows that have outline pixels run from the side up to some top row.
+      i64 lo = 0, hi = (b_ - py_) / 2;
+      i64 x0, x1;
+      while (lo < hi) {
+        const i64 mid = lo + (hi - lo + 1) / 2;
+        if (Run(py_ + 2 * mid, &x0, &x1))
+          lo = mid;
+        else
+          hi = mid - 1;
+      }
+      top_ = py_ + 2 * lo;
+    }
   }
+
+  // The topmost row with outline pixels: the top of the ellipse, or lower where a narrow
+  // ellipse's trace stopped early. The straight edge of a rounded rectangle runs along it.
+  i64 Top() const { return top_; }
 
   i64 A() const { return a_; }
   i64 B() const { return b_; }
@@ -127,6 +150,33 @@ class Quadrant {
   bool Traced() const { return traced_; }
   // The traced points from the side to the top (only when Traced()).
   const std::vector<std::pair<i64, i64>>& Points() const { return pts_; }
+
+  // For quadrants too large to trace: points from the side to the top, the two ends of the
+  // outline's run on every row whose Y lies in one of the dense ranges [lo, hi] and on every
+  // stride-th row elsewhere, so that a path through them is exact on the dense rows and a few
+  // thousand points long whatever the ellipse's size.
+  std::vector<std::pair<i64, i64>> Sampled(const std::pair<i64, i64>* dense, int ranges) const {
+    std::vector<i64> ys;
+    const i64 rows = (b_ - py_) / 2 + 1;
+    const i64 stride = std::max<i64>(1, rows / 2048);
+    for (i64 k = 0; k < rows; k += stride) ys.push_back(py_ + 2 * k);
+    ys.push_back(b_);
+    for (int i = 0; i < ranges; ++i) {
+      const i64 lo = std::max(dense[i].first, py_), hi = std::min(dense[i].second, b_);
+      for (i64 y = lo + ((lo - py_) & 1); y <= hi; y += 2) ys.push_back(y);
+    }
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    std::vector<std::pair<i64, i64>> out;
+    out.reserve(ys.size() * 2);
+    for (const i64 y : ys) {
+      i64 lo, hi;
+      if (!Run(y, &lo, &hi)) continue;
+      out.emplace_back(hi, y);
+      if (lo != hi) out.emplace_back(lo, y);
+    }
+    return out;
+  }
 
   // The outline's pixels on row Y (|Y| for rows below the centre): X in [*lo, *hi] in steps of
   // two. False when the outline has no pixel on that row.
@@ -158,7 +208,7 @@ class Quadrant {
     const std::size_t rows = static_cast<std::size_t>((b_ - py_) / 2 + 1);
     run_lo_.assign(rows, -1);
     run_hi_.assign(rows, -1);
-    while (x >= px_) {
+    while (x >= px_ && y <= b_) {
       pts_.emplace_back(x, y);
       const std::size_t i = static_cast<std::size_t>((y - py_) / 2);
       if (i < rows) {
@@ -180,7 +230,6 @@ class Quadrant {
       } else {
         x -= 2;
       }
-      if (y > b_ + 2) break;
     }
   }
 
@@ -192,10 +241,13 @@ class Quadrant {
     if (y == py_) return a_;
     // Steep part: the largest X with F(X-2, y) + F(X, y) <= 0.
     const i128 c = a2_ * (static_cast<i128>(b_) * b_ - static_cast<i128>(y) * y);  // b2 * X^2 at the curve
-    auto steep_ok = [&](i64 x) { return b2_ * (static_cast<i128>(x - 2) * (x - 2) + static_cast<i128>(x) * x) <= 2 * c; };
+    auto steep_ok = [&](i64 x) {
+      return b2_ * (static_cast<i128>(x - 2) * (x - 2) + static_cast<i128>(x) * x) <= 2 * c;
+    };
     // Flat part: the largest X with F(X, y - 2) + F(X, y) < 0.
     auto flat_ok = [&](i64 x) {
-      return 2 * b2_ * static_cast<i128>(x) * x + a2_ * (static_cast<i128>(y - 2) * (y - 2) + static_cast<i128>(y) * y) <
+      return 2 * b2_ * static_cast<i128>(x) * x +
+                 a2_ * (static_cast<i128>(y - 2) * (y - 2) + static_cast<i128>(y) * y) <
              2 * a2_ * b2_;
     };
     const i64 s = LargestWith(steep_ok), f = LargestWith(flat_ok);
@@ -210,8 +262,10 @@ class Quadrant {
     i64 lo = 0, hi = (a_ - px_) / 2;  // indices: X = px + 2k
     while (lo < hi) {
       const i64 mid = lo + (hi - lo + 1) / 2;
-      if (ok(px_ + 2 * mid)) lo = mid;
-      else hi = mid - 1;
+      if (ok(px_ + 2 * mid))
+        lo = mid;
+      else
+        hi = mid - 1;
     }
     return px_ + 2 * lo;
   }
@@ -219,6 +273,7 @@ class Quadrant {
   i64 a_, b_, px_, py_;
   i128 a2_, b2_;
   bool traced_ = false;
+  i64 top_ = 0;
   std::vector<std::pair<i64, i64>> pts_;
   std::vector<i64> run_lo_, run_hi_;
 };
@@ -240,10 +295,20 @@ struct PenPath {
 
 // What one shape call paints: the outline for the pen and the brush's areas.
 struct ShapePaint {
-  std::vector<PenPath> paths;  // the outline, for the pen
-  Bands inside;                // the brush's area when there is a pen (before removing the pen's pixels)
-  Bands pen_less;              // the brush's area when there is no pen
+  PenPath path;    // the outline, for the pen
+  Bands inside;    // the brush's area when there is a pen (before removing the pen's pixels)
+  Bands pen_less;  // the brush's area when there is no pen
+  // When set, the pixels a solid one-pixel pen paints along path, already disjoint from inside:
+  // shapes that know their outline row by row skip stroking the path.
+  bool have_outline = false;
+  Bands outline;
 };
+
+// Whether the DC's pen is a plain one-pixel pen (no dash pattern).
+bool SolidCosmetic(const DC& dc) {
+  return dc.pen && pen::StrokeOf(*dc.pen) == pen::Stroke::kCosmetic &&
+         (dc.pen->Kind() == PS_SOLID || dc.pen->Kind() == PS_INSIDEFRAME);
+}
 
 // Whether a closed outline has shrunk to a single point (a shape one pixel in size).
 bool Collapsed(const PenPath& p) {
@@ -260,23 +325,27 @@ void PaintShape(DC& dc, const ShapePaint& s) {
     if (!brush.IsNull()) FillBands(dc, s.pen_less, brush, dc.rop2);
     return;
   }
+  if (s.have_outline && SolidCosmetic(dc)) {
+    if (!brush.IsNull()) FillBands(dc, s.inside, brush, dc.rop2);
+    pen::PaintPenBands(dc, s.outline);
+    return;
+  }
   const RECT clip = pen::ClipBox(dc);
+  const PenPath& p = s.path;
+  const int n = static_cast<int>(p.pts.size());
   Bands stroke;
-  for (const PenPath& p : s.paths) {
-    if (p.pts.size() < 2) continue;
-    Bands b = kind == pen::Stroke::kWide && Collapsed(p)
-                  ? DotBands(p.pts[0], pen::StrokeWidth(*dc.pen), clip)
-                  : pen::StrokeBands(*dc.pen, p.pts.data(), static_cast<int>(p.pts.size()), p.closed, clip);
-    stroke = stroke.empty() ? std::move(b) : raster::CombineBands(stroke, b, RGN_OR);
+  if (n >= 2) {
+    stroke = kind == pen::Stroke::kWide && Collapsed(p)
+                 ? DotBands(p.pts[0], pen::StrokeWidth(*dc.pen), clip)
+                 : pen::StrokeBands(*dc.pen, p.pts.data(), n, p.closed, clip);
   }
   if (!brush.IsNull() && !s.inside.empty()) {
     const Bands fill = stroke.empty() ? s.inside : raster::CombineBands(s.inside, stroke, RGN_DIFF);
     FillBands(dc, fill, brush, dc.rop2);
   }
-  if (kind == pen::Stroke::kCosmetic && s.paths.size() == 1 && s.paths[0].pts.size() >= 2) {
-    // A single cosmetic path keeps the pen's dash pattern and the DC's style phase.
-    const PenPath& p = s.paths[0];
-    pen::StrokePath(dc, p.pts.data(), static_cast<int>(p.pts.size()), p.closed);
+  if (kind == pen::Stroke::kCosmetic) {
+    // Stroking the path itself keeps a styled pen's dash pattern.
+    if (n >= 2) pen::StrokePath(dc, p.pts.data(), n, p.closed);
   } else {
     pen::PaintPenBands(dc, stroke);
   }
@@ -295,7 +364,14 @@ Box InsideFrame(const DC& dc, Box box) {
   return in;
 }
 
-POINT Pt(i64 x, i64 y) { return {ToInt(x), ToInt(y)}; }
+POINT Pt(i64 x, i64 y) {
+  return {ToInt(x), ToInt(y)};
+}
+
+// How many pixels beyond the visible rows an outline can still paint into them.
+i64 PenReach(const DC& dc) {
+  return (dc.pen ? pen::StrokeWidth(*dc.pen) : 1) + 2;
+}
 
 // The closed rectangle path through the corner pixels of a box: counter-clockwise on the
 // surface from the top-right corner, which is where a dashed outline's pattern starts.
@@ -322,14 +398,17 @@ class RoundShape {
   struct RowParts {
     bool outline = false;  // whether the outline has pixels on this row
     i64 out_l0, out_l1;    // left outline pixels [out_l0, out_l1)
-    i64 out_r0, out_r1;    // right outline pixels
+    i64 out_r0, out_r1;    // right outline pixels; on the top and bottom rows the outline is
+                           // the whole of [out_l0, out_r1) and there is no inside
     i64 in0, in1;          // the inside [in0, in1)
   };
   bool Row(i64 y, RowParts* p) const {
     if (y < box_.t || y >= box_.b) return false;
     i64 cy2;
-    if (2 * y <= cy_top_) cy2 = cy_top_;
-    else if (2 * y >= cy_bottom_) cy2 = cy_bottom_;
+    if (2 * y <= cy_top_)
+      cy2 = cy_top_;
+    else if (2 * y >= cy_bottom_)
+      cy2 = cy_bottom_;
     else {
       // Between the corners the sides are straight.
       *p = {true, box_.l, box_.l + 1, box_.r - 1, box_.r, box_.l + 1, box_.r - 1};
@@ -343,16 +422,40 @@ class RoundShape {
       *p = {false, 0, 0, 0, 0, (cx_left_ - px) / 2 + 1, (cx_right_ + px) / 2};
       return true;
     }
-    *p = {true, (cx_left_ - hi) / 2, (cx_left_ - lo) / 2 + 1, (cx_right_ + lo) / 2, (cx_right_ + hi) / 2 + 1,
-          (cx_left_ - lo) / 2 + 1, (cx_right_ + lo) / 2};
+    *p = {true,
+          (cx_left_ - hi) / 2,
+          (cx_left_ - lo) / 2 + 1,
+          (cx_right_ + lo) / 2,
+          (cx_right_ + hi) / 2 + 1,
+          (cx_left_ - lo) / 2 + 1,
+          (cx_right_ + lo) / 2};
+    if ((2 * y - cy2 < 0 ? cy2 - 2 * y : 2 * y - cy2) == q_.Top()) {
+      // The top or bottom edge joins the two corners.
+      p->out_l1 = p->out_r0 = p->out_r1;
+      p->in0 = p->in1;
+    }
     return true;
   }
 
   // The outline as a closed path through every traced pixel, counter-clockwise on the surface
-  // starting at the right end of the centre row. Only for traced corners.
-  std::vector<POINT> Path() const {
+  // starting at the right end of the centre row. Corners too large to trace give a path that is
+  // exact on the rows of window and margin rows beyond (what a wide pen can reach across), and
+  // coarser elsewhere.
+  std::vector<POINT> Path(const RECT& window, i64 margin) const {
+    // Pens wider than this are not kept exact on huge shapes (they would need millions of rows).
+    constexpr i64 kMaxMargin = 4096;
     std::vector<POINT> out;
-    const auto& q = q_.Points();
+    std::vector<std::pair<i64, i64>> sampled;
+    if (!q_.Traced()) {
+      // Device row y is Y = cy_top - 2y in the top corners and Y = 2y - cy_bottom in the bottom ones.
+      const i64 m = 2 * std::min<i64>(margin, kMaxMargin);
+      const std::pair<i64, i64> dense[2] = {
+          {cy_top_ - 2 * static_cast<i64>(window.bottom) - m, cy_top_ - 2 * static_cast<i64>(window.top) + m},
+          {2 * static_cast<i64>(window.top) - cy_bottom_ - m,
+           2 * static_cast<i64>(window.bottom) - cy_bottom_ + m}};
+      sampled = q_.Sampled(dense, 2);
+    }
+    const auto& q = q_.Traced() ? q_.Points() : sampled;
     out.reserve(q.size() * 4);
     auto add = [&](i64 x2, i64 y2) {
       const POINT p = Pt(x2 / 2, y2 / 2);
@@ -385,7 +488,8 @@ Bands DotBands(POINT c, i64 w, const RECT& clip) {
   std::vector<Spans> rows(static_cast<std::size_t>(y1 - y0));
   for (i64 y = y0; y < y1; ++y) {
     RoundShape::RowParts p;
-    if (shape.Row(y, &p) && p.outline) rows[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
+    if (shape.Row(y, &p) && p.outline)
+      rows[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
   }
   return BandsFromRows(ToInt(y0), rows);
 }
@@ -396,7 +500,7 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
   ShapePaint s;
   if (cw < 3 || ch < 3) {
     // Corners of one or two pixels are square: the outline is the box's rectangle.
-    s.paths.push_back(RectPath(box));
+    s.path = RectPath(box);
     s.inside = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
     s.pen_less = RectBands(box.l, box.t, box.r, box.b, clip);
     PaintShape(dc, s);
@@ -404,19 +508,42 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
   }
   const RoundShape shape(box, cw, ch);
   const i64 y0 = std::max<i64>(box.t, clip.top), y1 = std::min<i64>(box.b, clip.bottom);
-  if (y0 < y1) {
-    std::vector<Spans> inside(static_cast<std::size_t>(y1 - y0)), pen_less(inside.size());
+  const bool no_pen = !dc.pen || pen::StrokeOf(*dc.pen) == pen::Stroke::kNull;
+  if (no_pen || SolidCosmetic(dc)) {
+    // The common case paints row by row: the inside with the brush, the outline pixels with the
+    // pen (or the brush when there is no pen). Left and right outline runs meet on the top and
+    // bottom rows and are painted as one span there.
+    const raster::BrushPaint brush = raster::RealizeBrush(dc, dc.brush.get());
+    const std::uint32_t pen_px = no_pen ? 0 : raster::PenPixel(dc);
     for (i64 y = y0; y < y1; ++y) {
       RoundShape::RowParts p;
       if (!shape.Row(y, &p)) continue;
-      const std::size_t i = static_cast<std::size_t>(y - y0);
-      inside[i].emplace_back(ToInt(p.in0), ToInt(p.in1));
-      if (p.outline) pen_less[i].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
+      const int row = static_cast<int>(y);
+      if (no_pen) {
+        if (p.outline) raster::BrushSpan(dc, row, ToInt(p.out_l0), ToInt(p.out_r1), brush, dc.rop2);
+        continue;
+      }
+      raster::BrushSpan(dc, row, ToInt(p.in0), ToInt(p.in1), brush, dc.rop2);
+      if (!p.outline) continue;
+      if (p.out_l1 >= p.out_r0) {
+        raster::SolidSpan(dc, row, ToInt(p.out_l0), ToInt(std::max(p.out_l1, p.out_r1)), pen_px, dc.rop2);
+      } else {
+        raster::SolidSpan(dc, row, ToInt(p.out_l0), ToInt(p.out_l1), pen_px, dc.rop2);
+        raster::SolidSpan(dc, row, ToInt(p.out_r0), ToInt(p.out_r1), pen_px, dc.rop2);
+      }
+    }
+    return;
+  }
+  if (y0 < y1) {
+    // Styled and wide pens stroke the outline's path; the brush fills the inside less the stroke.
+    std::vector<Spans> inside(static_cast<std::size_t>(y1 - y0));
+    for (i64 y = y0; y < y1; ++y) {
+      RoundShape::RowParts p;
+      if (shape.Row(y, &p)) inside[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.in0), ToInt(p.in1));
     }
     s.inside = BandsFromRows(static_cast<int>(y0), inside);
-    s.pen_less = BandsFromRows(static_cast<int>(y0), pen_less);
   }
-  if (shape.Q().Traced()) s.paths.push_back({shape.Path(), true});
+  s.path = {shape.Path(clip, PenReach(dc)), true};
   PaintShape(dc, s);
 }
 
@@ -424,24 +551,33 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
 
 // Orientation of v relative to u on the surface (y down): negative when v lies counter-clockwise
 // of u as seen on the screen.
-i128 Orient(i64 ux, i64 uy, i64 vx, i64 vy) { return static_cast<i128>(ux) * vy - static_cast<i128>(uy) * vx; }
+i128 Orient(i64 ux, i64 uy, i64 vx, i64 vy) {
+  return static_cast<i128>(ux) * vy - static_cast<i128>(uy) * vx;
+}
 
 enum class ArcKind { kArc, kPie, kChord };
 
-// The stretch of an ellipse's outline between the radials through (xs, ys) and (xe, ye), in the
-// DC's arc direction. The outline is the Ellipse's closed path; radials start at the centre of
-// the box's pixels. The stretch starts at the first outline pixel strictly past the start radial.
-// It ends at the last pixel before the end radial, or at the first one past it when that one is
-// the closer of the two to the radial (a pixel exactly on the end radial is not taken).
-// full is set when the radials coincide so that the whole outline is taken.
-std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box, i64 xs, i64 ys, i64 xe, i64 ye,
-                              bool clockwise, bool wide) {
+// The stretch of an ellipse's outline (ring, the Ellipse's closed path) between the radials
+// through (xs, ys) and (xe, ye), in the DC's arc direction; radials start at the centre of the
+// box's pixels. These rules reproduce the reference images:
+//  * the stretch starts at the first outline pixel strictly past the start radial;
+//  * for a one-pixel pen it ends at the last pixel before the end radial, or at the first one
+//    past it when that one is the closer of the two by angle (a pixel exactly on the end radial
+//    is not taken);
+//  * for wide pens and pen-less fills it ends at the last pixel before the end radial, or one
+//    earlier when a pixel lies exactly on the end radial.
+// When the two radials coincide the whole outline is taken and *full is set.
+std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box, i64 xs, i64 ys, i64 xe,
+                              i64 ye, bool clockwise, bool wide, bool* full) {
   std::vector<POINT> ring = ring_in;
   if (clockwise) std::reverse(ring.begin(), ring.end());
   const std::size_t n = ring.size();
+  *full = false;
   if (n < 2) return ring;
   const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
   const i64 sx = 2 * xs - cx2, sy = 2 * ys - cy2, ex = 2 * xe - cx2, ey = 2 * ye - cy2;
+  if (Orient(sx, sy, ex, ey) == 0 && static_cast<i128>(sx) * ex + static_cast<i128>(sy) * ey > 0)
+    *full = true;
   // Signs flip for clockwise arcs so that "past" always means further along the stretch.
   const int dir = clockwise ? -1 : 1;
   auto vec = [&](std::size_t i, i64* x, i64* y) {
@@ -464,6 +600,10 @@ std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box,
   std::size_t f = first_past(ex, ey, false);
   if (s == n) s = 0;
   if (f == n) f = s;
+  if (*full) {
+    std::rotate(ring.begin(), ring.begin() + static_cast<std::ptrdiff_t>(s), ring.end());
+    return ring;
+  }
   // The end: l is the last pixel before the end radial, f the first one on or past it.
   const std::size_t last = (f + n - 1) % n;
   std::size_t e = last;
@@ -501,29 +641,29 @@ bool PaintArcShape(DC& dc, ArcKind kind, int l, int t, int r, int b, int xs, int
     ring = RectPath(box).pts;
   } else {
     const RoundShape shape(box, box.W(), box.H());
-    if (!shape.Q().Traced()) return true;
-    ring = shape.Path();
+    ring = shape.Path(pen::ClipBox(dc), PenReach(dc));
   }
   const bool clockwise = dc.arc_direction == AD_CLOCKWISE;
   // Only a one-pixel pen takes the one-pixel end rule; wide pens and pen-less fills share the
   // other one.
   const bool wide = !dc.pen || pen::StrokeOf(*dc.pen) != pen::Stroke::kCosmetic;
-  std::vector<POINT> stretch =
-      ArcStretch(ring, box, ClampCoord(xs), ClampCoord(ys), ClampCoord(xe), ClampCoord(ye), clockwise, wide);
+  bool full = false;
+  std::vector<POINT> stretch = ArcStretch(ring, box, ClampCoord(xs), ClampCoord(ys), ClampCoord(xe),
+                                          ClampCoord(ye), clockwise, wide, &full);
   ShapePaint s;
   if (kind == ArcKind::kArc) {
     // An arc is an open line and uses no brush; a one-pixel pen leaves out its last point, as
-    // LineTo does.
+    // LineTo does. Coinciding radials draw the whole ellipse.
     if (!dc.pen || stretch.size() < 2) return true;
-    pen::StrokePath(dc, stretch.data(), static_cast<int>(stretch.size()), false);
+    pen::StrokePath(dc, stretch.data(), static_cast<int>(stretch.size()), full);
     return true;
   }
   if (kind == ArcKind::kPie) stretch.insert(stretch.begin(), Pt((box.l + box.r) >> 1, (box.t + box.b) >> 1));
-  s.paths.push_back({stretch, true});
+  s.path = {stretch, true};
   const RECT clip = pen::ClipBox(dc);
   const int count = static_cast<int>(stretch.size());
+  // The brush fills the polygon by the polygon rule; without a pen that is all that is painted.
   s.inside = poly::PolygonBands(stretch.data(), &count, 1, ALTERNATE, clip.top, clip.bottom);
-  const Bands outline = pen::StrokeBands(*GetStockPen(BLACK_PEN), stretch.data(), count, true, clip);
   s.pen_less = s.inside;
   PaintShape(dc, s);
   return true;
@@ -538,10 +678,17 @@ bool Rectangle(const HDC& hdc, int l, int t, int r, int b) {
   if (box.W() == 0 || box.H() == 0) return true;
   const RECT clip = pen::ClipBox(dc);
   ShapePaint s;
-  s.paths.push_back(RectPath(box));
+  s.path = RectPath(box);
   s.inside = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
   // Without a pen the rectangle loses its last column and row as well.
   s.pen_less = RectBands(box.l, box.t, box.r - 1, box.b - 1, clip);
+  // A one-pixel outline is the box's border, except that a one-pixel box has none (its
+  // outline's segments all have zero length).
+  s.have_outline = true;
+  if (box.W() > 1 || box.H() > 1) {
+    s.outline = RectBands(box.l, box.t, box.r, box.b, clip);
+    if (!s.inside.empty()) s.outline = raster::CombineBands(s.outline, s.inside, RGN_DIFF);
+  }
   PaintShape(dc, s);
   return true;
 }
@@ -577,15 +724,44 @@ bool Chord(const HDC& hdc, int l, int t, int r, int b, int xs, int ys, int xe, i
   return hdc && PaintArcShape(*hdc, ArcKind::kChord, l, t, r, b, xs, ys, xe, ye);
 }
 
+// FillRect, FrameRect and InvertRect paint with a brush (or invert) straight onto the surface:
+// the DC's pen, brush and binary raster mode play no part. The rectangle's right and bottom
+// edges are left out.
+
 int FillRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
   if (!hdc || !brush) return 0;
-  const raster::BrushPaint bp = raster::RealizeBrush(*hdc, brush.get());
-  const int l = std::min(rc.left, rc.right), r = std::max(rc.left, rc.right);
-  for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, hdc->surface->Height()); ++y)
-    raster::BrushSpan(*hdc, y, l, r, bp, R2_COPYPEN);
+  DC& dc = *hdc;
+  // Reversed corners fill the same pixels, as PatBlt does with negative extents.
+  const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
+  FillBands(dc, RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)),
+            raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
   return 1;
 }
-int FrameRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) { return hdc != nullptr; }
-bool InvertRect(const HDC& hdc, const RECT& rc) { return hdc != nullptr; }
+
+int FrameRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
+  if (!hdc || !brush) return 0;
+  // A reversed rectangle is not drawn; an empty one has no border.
+  if (rc.right < rc.left || rc.bottom < rc.top) return 0;
+  DC& dc = *hdc;
+  const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
+  if (box.W() == 0 || box.H() == 0) return 1;
+  // The one-pixel border: the rectangle less its inside, so each pixel is painted once.
+  const RECT clip = pen::ClipBox(dc);
+  Bands frame = RectBands(box.l, box.t, box.r, box.b, clip);
+  const Bands inner = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
+  if (!inner.empty()) frame = raster::CombineBands(frame, inner, RGN_DIFF);
+  FillBands(dc, frame, raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
+  return 1;
+}
+
+bool InvertRect(const HDC& hdc, const RECT& rc) {
+  if (!hdc) return false;
+  DC& dc = *hdc;
+  const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
+  for (const auto& band : RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)))
+    for (int y = std::max(band.top, 0); y < std::min(band.bottom, dc.surface->Height()); ++y)
+      for (const auto& [a, b] : band.spans) raster::SolidSpan(dc, y, a, b, 0, R2_NOT);
+  return true;
+}
 
 }  // namespace gdi
