@@ -211,6 +211,31 @@ TEST(Ellipse, StaysInItsBoxIsSymmetricAndPenlessCoversOutlineAndInside) {
   }
 }
 
+// A plain pen's outline is painted row by row, a dotted one by stroking the outline's path; with
+// the dots' gaps in the pen's own colour the two must light the same pixels.
+TEST(Ellipse, RowByRowOutlineIsThePathsPixels) {
+  for (int w = 3; w <= 26; w += 1) {
+    for (int h = 3; h <= 26; h += 5) {
+      for (const int corner : {0, 5, 8}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " corner " + std::to_string(corner));
+        Canvas solid(32, 32), dotted(32, 32);
+        solid.Pen(PS_SOLID, 1, kRed);
+        solid.Brush(kBlue);
+        dotted.Pen(PS_DOT, 1, kRed);
+        dotted.Brush(kBlue);
+        SetBkColor(dotted.dc, kRed);
+        for (Canvas* c : {&solid, &dotted}) {
+          if (corner == 0)
+            Ellipse(c->dc, 2, 3, 2 + w, 3 + h);
+          else
+            RoundRect(c->dc, 2, 3, 2 + w, 3 + h, corner, corner + 2);
+        }
+        ASSERT_EQ(solid.Picture(), dotted.Picture());
+      }
+    }
+  }
+}
+
 TEST(RoundRect, CornersAreQuartersOfTheCornerEllipseAndOversizeCornersGiveAnEllipse) {
   Canvas rr(20, 12), ell(20, 12);
   rr.Pen(PS_SOLID, 1, kRed);
@@ -270,6 +295,50 @@ TEST(Shapes, EveryPixelIsPaintedOnceSoXorTwiceRestores) {
         shape.draw(twice.dc);
         shape.draw(twice.dc);
         ASSERT_EQ(before, twice.Pixels());
+      }
+    }
+  }
+}
+
+// The binary raster mode applies to the pen's and the brush's pixels alike.
+TEST(Shapes, Rop2AppliesToOutlineAndFill) {
+  for (const NamedShape& shape : AllShapes()) {
+    for (const int width : {1, 4}) {
+      SCOPED_TRACE(std::string(shape.name) + " width " + std::to_string(width));
+      Canvas copy(30, 24);
+      copy.Pen(PS_SOLID, width, kRed);
+      copy.Brush(kBlue);
+      shape.draw(copy.dc);
+      for (const int rop2 : {R2_NOP, R2_NOT, R2_NOTCOPYPEN, R2_WHITE}) {
+        Canvas c(30, 24);
+        Stripes(c);
+        const std::vector<std::uint32_t> before = c.Pixels();
+        c.Pen(PS_SOLID, width, kRed);
+        c.Brush(kBlue);
+        SetROP2(c.dc, rop2);
+        shape.draw(c.dc);
+        for (int y = 0; y < 24; ++y)
+          for (int x = 0; x < 30; ++x) {
+            const std::uint32_t was = before[static_cast<std::size_t>(y) * 30 + x], now = c.bmp->At(x, y);
+            const std::uint32_t painted = copy.bmp->At(x, y);
+            std::uint32_t want = was;
+            if (painted != kWhite) {
+              switch (rop2) {
+                case R2_NOT:
+                  want = ~was & kWhite;
+                  break;
+                case R2_NOTCOPYPEN:
+                  want = ~painted & kWhite;
+                  break;
+                case R2_WHITE:
+                  want = kWhite;
+                  break;
+                default:
+                  break;
+              }
+            }
+            ASSERT_EQ(now, want) << rop2 << " at " << x << "," << y;
+          }
       }
     }
   }
