@@ -1,17 +1,32 @@
 #include "media/music.h"
 
+#include <string>
+
+#include "app/assets.h"
 #include "app/state.h"
 #include "media/sound.h"
 
 namespace pd {
 
+void StartNextSong() {
+  SongNumber = SongNumber >= kSongCount ? 1 : SongNumber + 1;
+  Sound().PlaySong(AssetPath("snd/pc" + std::to_string(SongNumber) + ".mid"));
+}
+
+void CloseMediaPlayer() { Sound().StopSong(); }
+
+void MediaPlayer1Notify() {
+  if (MusicOn) StartNextSong();
+}
+
 void StartBackgroundMusic() {
+  SongNumber = 0;
+  StartNextSong();
   MusicPlaying = true;
-  Sound().PlaySong(AssetDir + "snd/pc1.mid");
 }
 
 void StopBackgroundMusic() {
-  Sound().StopSong();
+  CloseMediaPlayer();
   MusicPlaying = false;
 }
 

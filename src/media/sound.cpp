@@ -1,5 +1,6 @@
 #include "media/sound.h"
 
+#include "app/assets.h"
 #include "app/state.h"
 
 namespace pd {
@@ -30,7 +31,7 @@ std::unique_ptr<SoundPlayer> SetSoundPlayer(std::unique_ptr<SoundPlayer> player)
 
 void PlaySoundEffect(int number) {
   if (!SoundOn) return;
-  Sound().PlayEffect(number, AssetDir + "snd/snd" + std::to_string(number) + ".kvr");
+  Sound().PlayEffect(number, AssetPath("snd/snd" + std::to_string(number) + ".kvr"));
 }
 
 }  // namespace pd

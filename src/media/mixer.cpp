@@ -1,0 +1,240 @@
+#include "media/mixer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "media/music.h"
+#include "platform/post.h"
+
+namespace pd {
+
+namespace {
+
+// The mixer calls its finished-song hook without any user data, so the song it would report is
+// kept here: the number of the song playing, or 0 while none is or while one is being stopped
+// on purpose. The hook takes the number out, so each song is reported at most once.
+std::atomic<int> g_song_playing{0};
+
+// The user-interface half of the live player, for the tasks the hook posts. Only the
+// user-interface thread reads or writes it.
+MixerPlayer::Impl* g_live = nullptr;
+
+void SongEnded(int song);
+
+// Runs on the mixer's audio thread when a song plays to its end, and on the sound thread inside
+// Mix_HaltMusic when one is stopped. It must not touch the program's state: it only posts.
+void SongFinishedHook() {
+  const int song = g_song_playing.exchange(0);
+  if (song != 0) platform::PostToUiThread([song] { SongEnded(song); });
+}
+
+}  // namespace
+
+struct MixerPlayer::Impl {
+  struct Command {
+    enum Kind { kEffect, kSong, kStop, kQuit } kind;
+    std::string path;
+    int song = 0;
+  };
+
+  std::string soundfont;
+
+  // Shared between the threads, under the lock.
+  std::mutex lock;
+  std::condition_variable changed;
+  std::deque<Command> queue;
+  std::uint64_t queued = 0, done = 0;
+  bool open_finished = false;
+  std::string driver;
+
+  // The user-interface thread's own: the song it last started and has neither stopped nor heard
+  // end (0 for none). Only that song's end is reported.
+  int current_song = 0;
+  int last_song = 0;
+
+  // The sound thread's own.
+  bool opened = false;
+  Mix_Music* music = nullptr;
+  Mix_Chunk* effect = nullptr;
+  std::thread thread;
+
+  void Push(Command command) {
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      queue.push_back(std::move(command));
+      ++queued;
+    }
+    changed.notify_all();
+  }
+
+  void Run() {
+    opened = Open();
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      driver = opened ? SDL_GetCurrentAudioDriver() : "";
+      open_finished = true;
+    }
+    changed.notify_all();
+    for (;;) {
+      Command command;
+      {
+        std::unique_lock<std::mutex> hold(lock);
+        changed.wait(hold, [this] { return !queue.empty(); });
+        command = std::move(queue.front());
+        queue.pop_front();
+      }
+      if (opened) Carry(command);
+      {
+        std::lock_guard<std::mutex> hold(lock);
+        ++done;
+      }
+      changed.notify_all();
+      if (command.kind == Command::kQuit) return;
+    }
+  }
+
+  bool Open() {
+    // Songs are played by FluidSynth alone and only with our SoundFont: the mixer's other MIDI
+    // player would use whatever patches the machine's configuration names, and the environment
+    // may name other SoundFonts. The override priority makes these win over the environment.
+    SDL_SetHintWithPriority("SDL_MIXER_DISABLE_TIMIDITY", "1", SDL_HINT_OVERRIDE);
+    SDL_SetHintWithPriority("SDL_MIXER_DISABLE_FLUIDSYNTH", "0", SDL_HINT_OVERRIDE);
+    SDL_SetHintWithPriority("SDL_FORCE_SOUNDFONTS", "0", SDL_HINT_OVERRIDE);
+    Mix_SetSoundFonts(soundfont.c_str());
+    Mix_Init(MIX_INIT_MID);
+    if (!OpenDevice()) {
+      // No device: the dummy driver consumes the sound at the real pace, so songs still end
+      // and follow one another, and the program behaves as it always does, silently.
+      SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+      const bool ok = OpenDevice();
+      SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+      if (!ok) {
+        Mix_Quit();
+        return false;
+      }
+    }
+    // One channel: a new effect replaces the one playing, as the platform's sound call did.
+    Mix_AllocateChannels(1);
+    Mix_HookMusicFinished(&SongFinishedHook);
+    return true;
+  }
+
+  static bool OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) return true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+
+  void Close() {
+    Mix_HookMusicFinished(nullptr);
+    StopMusic();
+    Mix_HaltChannel(-1);
+    if (effect) Mix_FreeChunk(effect);
+    effect = nullptr;
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+
+  void StopMusic() {
+    // Cleared first, so that the hook that Mix_HaltMusic calls reports nothing.
+    g_song_playing = 0;
+    Mix_HaltMusic();
+    if (music) Mix_FreeMusic(music);
+    music = nullptr;
+  }
+
+  void Carry(const Command& command) {
+    switch (command.kind) {
+      case Command::kEffect: {
+        // A missing or unreadable file is silent and leaves the sound playing alone.
+        Mix_Chunk* chunk = Mix_LoadWAV(command.path.c_str());
+        if (!chunk) return;
+        Mix_PlayChannel(0, chunk, 0);
+        if (effect) Mix_FreeChunk(effect);
+        effect = chunk;
+        return;
+      }
+      case Command::kSong: {
+        StopMusic();
+        // A song that cannot be loaded or played leaves the music stopped, and no end follows.
+        Mix_Music* song = Mix_LoadMUS(command.path.c_str());
+        if (!song) return;
+        g_song_playing = command.song;
+        if (Mix_PlayMusic(song, 0) != 0) {
+          g_song_playing = 0;
+          Mix_FreeMusic(song);
+          return;
+        }
+        music = song;
+        return;
+      }
+      case Command::kStop:
+        StopMusic();
+        return;
+      case Command::kQuit:
+        Close();
+        return;
+    }
+  }
+};
+
+namespace {
+
+void SongEnded(int song) {
+  if (!g_live || g_live->current_song != song) return;
+  g_live->current_song = 0;
+  MediaPlayer1Notify();
+}
+
+}  // namespace
+
+MixerPlayer::MixerPlayer(std::string soundfont) : impl_(std::make_unique<Impl>()) {
+  impl_->soundfont = std::move(soundfont);
+  g_live = impl_.get();
+  impl_->thread = std::thread([impl = impl_.get()] { impl->Run(); });
+}
+
+MixerPlayer::~MixerPlayer() {
+  if (g_live == impl_.get()) g_live = nullptr;
+  impl_->Push({Impl::Command::kQuit, {}, 0});
+  impl_->thread.join();
+}
+
+void MixerPlayer::PlayEffect(int, const std::string& path) { impl_->Push({Impl::Command::kEffect, path, 0}); }
+
+void MixerPlayer::PlaySong(const std::string& path) {
+  impl_->current_song = ++impl_->last_song;
+  impl_->Push({Impl::Command::kSong, path, impl_->current_song});
+}
+
+void MixerPlayer::StopSong() {
+  impl_->current_song = 0;
+  impl_->Push({Impl::Command::kStop, {}, 0});
+}
+
+void MixerPlayer::Sync() {
+  std::unique_lock<std::mutex> hold(impl_->lock);
+  const std::uint64_t target = impl_->queued;
+  impl_->changed.wait(hold, [this, target] { return impl_->done >= target; });
+}
+
+std::string MixerPlayer::DriverName() {
+  std::unique_lock<std::mutex> hold(impl_->lock);
+  impl_->changed.wait(hold, [this] { return impl_->open_finished; });
+  return impl_->driver;
+}
+
+MixerSession::MixerSession() { SetSoundPlayer(std::make_unique<MixerPlayer>()); }
+
+MixerSession::~MixerSession() { SetSoundPlayer(nullptr); }
+
+}  // namespace pd

@@ -1,0 +1,186 @@
+// The real player on SDL's disk audio driver: what reaches the device, the end of a song on the
+// user-interface thread, and the fallback when there is no device.
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "app/state.h"
+#include "media/mixer.h"
+#include "media/music.h"
+#include "media/sound.h"
+#include "media_files.h"
+#include "platform/post.h"
+
+namespace pd::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+class MixerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    AssetDir = dir_.string() + "/";
+    SoundOn = true;
+    MusicOn = true;
+    SongNumber = 0;
+    platform::RunPostedTasks();
+  }
+  void TearDown() override {
+    SetSoundPlayer(nullptr);
+    platform::RunPostedTasks();
+    for (const char* name : {"SDL_AUDIODRIVER", "SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY",
+                             "SDL_SOUNDFONTS", "SDL_FORCE_SOUNDFONTS"})
+      unsetenv(name);
+    fs::remove_all(dir_);
+  }
+
+  // Sends the next player's output to a raw file; delay_ms is how long the driver waits per
+  // buffer of 1024 frames (23 ms of sound), so small values run faster than real time.
+  fs::path UseDiskDevice(const std::string& name, int delay_ms) {
+    const fs::path file = dir_ / name;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", std::to_string(delay_ms).c_str(), 1);
+    return file;
+  }
+
+  MixerPlayer& Install(std::unique_ptr<MixerPlayer> player) {
+    MixerPlayer& p = *player;
+    SetSoundPlayer(std::move(player));
+    return p;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(MixerTest, AnEffectAndASongReachTheDevice) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.3);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
+
+  const fs::path effect_out = UseDiskDevice("effect.raw", 5);
+  MixerPlayer& effect_player = Install(std::make_unique<MixerPlayer>());
+  EXPECT_EQ(effect_player.DriverName(), "disk");
+  PlaySoundEffect(6);
+  effect_player.Sync();
+  std::this_thread::sleep_for(150ms);
+  SetSoundPlayer(nullptr);
+  EXPECT_GT(Peak(ReadRawSamples(effect_out)), 8000);
+
+  const fs::path song_out = UseDiskDevice("song.raw", 5);
+  MixerPlayer& song_player = Install(std::make_unique<MixerPlayer>());
+  StartBackgroundMusic();
+  song_player.Sync();
+  std::this_thread::sleep_for(150ms);
+  SetSoundPlayer(nullptr);
+  EXPECT_GT(Peak(ReadRawSamples(song_out)), 1000);
+}
+
+TEST_F(MixerTest, NothingPlaysWithSoundOffOrFromAMissingFile) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.3);
+  const fs::path out = UseDiskDevice("silent.raw", 5);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+  SoundOn = false;
+  PlaySoundEffect(6);
+  SoundOn = true;
+  PlaySoundEffect(7);
+  player.PlayEffect(8, dir_.string() + "/snd/" + std::string(300, 'x') + ".kvr");
+  player.Sync();
+  std::this_thread::sleep_for(100ms);
+  SetSoundPlayer(nullptr);
+  const auto samples = ReadRawSamples(out);
+  EXPECT_FALSE(samples.empty());
+  EXPECT_EQ(Peak(samples), 0);
+}
+
+TEST_F(MixerTest, ANewEffectReplacesTheOnePlaying) {
+  WriteToneWav(dir_ / "snd/snd1.kvr", 10.0);
+  WriteToneWav(dir_ / "snd/snd2.kvr", 0.05, 0);  // silence
+  const fs::path out = UseDiskDevice("replaced.raw", 5);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+  PlaySoundEffect(1);
+  player.Sync();
+  std::this_thread::sleep_for(50ms);
+  PlaySoundEffect(2);
+  player.Sync();
+  std::this_thread::sleep_for(100ms);
+  SetSoundPlayer(nullptr);
+  const auto samples = ReadRawSamples(out);
+  ASSERT_GT(samples.size(), 8192u);
+  EXPECT_GT(Peak(samples), 8000);
+  EXPECT_EQ(Peak({samples.end() - 4096, samples.end()}), 0);
+}
+
+// Neither the environment nor the machine's default SoundFont stands in for the one the player
+// is given: with that one missing, songs are silent.
+TEST_F(MixerTest, SongsUseOnlyTheGivenSoundFont) {
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
+  setenv("SDL_SOUNDFONTS", kSongSoundFont, 1);
+  setenv("SDL_FORCE_SOUNDFONTS", "1", 1);
+  const fs::path out = UseDiskDevice("nofont.raw", 5);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>((dir_ / "missing.sf2").string()));
+  StartBackgroundMusic();
+  player.Sync();
+  std::this_thread::sleep_for(100ms);
+  SetSoundPlayer(nullptr);
+  EXPECT_EQ(Peak(ReadRawSamples(out)), 0);
+}
+
+// The mixer notices the end on its audio thread; the next song starts only when the
+// user-interface thread runs what was posted. A song stopped or replaced on purpose reports
+// nothing, and a song that cannot be opened leaves the music stopped.
+TEST_F(MixerTest, ASongsEndIsReportedOnTheUserInterfaceThreadAndSongTwentyIsFollowedByOne) {
+  WriteArpeggioMidi(dir_ / "snd/pc20.mid", 1);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
+  UseDiskDevice("songs.raw", 1);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+  SongNumber = 19;
+  StartNextSong();
+  ASSERT_EQ(SongNumber, 20);
+  for (int i = 0; i < 500 && SongNumber == 20; ++i) {
+    std::this_thread::sleep_for(20ms);
+    platform::RunPostedTasks();
+  }
+  ASSERT_EQ(SongNumber, 1);
+
+  player.Sync();
+  StartNextSong();  // song 2 does not exist: song 1 is replaced by nothing
+  player.Sync();
+  platform::RunPostedTasks();
+  EXPECT_EQ(SongNumber, 2);
+
+  SongNumber = 0;
+  StartNextSong();
+  player.Sync();
+  CloseMediaPlayer();
+  player.Sync();
+  std::this_thread::sleep_for(50ms);
+  platform::RunPostedTasks();
+  EXPECT_EQ(SongNumber, 1);
+}
+
+TEST_F(MixerTest, WithoutADeviceThePlayerFallsBackToTheDummyDriver) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.1);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 2);
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
+  {
+    MixerPlayer player;
+    EXPECT_EQ(player.DriverName(), "dummy");
+    player.PlayEffect(6, dir_.string() + "/snd/snd6.kvr");
+    player.PlaySong(dir_.string() + "/snd/pc1.mid");
+    player.Sync();
+  }
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  {
+    MixerPlayer player;
+    EXPECT_EQ(player.DriverName(), "dummy");
+  }
+  // The fallback is for that opening only: the next player asks for the device again.
+  UseDiskDevice("again.raw", 5);
+  MixerPlayer player;
+  EXPECT_EQ(player.DriverName(), "disk");
+}
+
+}  // namespace
+}  // namespace pd::testing
