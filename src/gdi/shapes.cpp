@@ -18,7 +18,6 @@
 //    chords take a stretch of their ellipse's outline between two radials.
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -111,7 +110,7 @@ Bands RectBands(i64 l, i64 t, i64 r, i64 b, const RECT& clip) {
 // exactly, the diagonal wins outside the curve and the straight step inside. The trace stops as
 // soon as it would cross the centre column. On ellipses only a few pixels wide this can happen
 // before the top row is reached, and the topmost rows then have no outline: narrow ellipses lose
-// their tips, exactly as the reference renderer draws them.
+// their tips, exactly as the reference images show.
 class Quadrant {
  public:
   // The largest quadrant traced step by step; beyond it rows are evaluated one at a time.
@@ -143,10 +142,7 @@ class Quadrant {
   // ellipse's trace stopped early. The straight edge of a rounded rectangle runs along it.
   i64 Top() const { return top_; }
 
-  i64 A() const { return a_; }
-  i64 B() const { return b_; }
   i64 Px() const { return px_; }
-  i64 Py() const { return py_; }
   bool Traced() const { return traced_; }
   // The traced points from the side to the top (only when Traced()).
   const std::vector<std::pair<i64, i64>>& Points() const { return pts_; }
@@ -417,7 +413,8 @@ class RoundShape {
     i64 lo, hi;
     if (!q_.Run(2 * y - cy2, &lo, &hi)) {
       // A row the corner's trace never reached (the tip of a narrow corner): no outline, and
-      // the inside runs between the corner ellipses' centres, as the reference renderer fills it.
+      // the inside runs between the corner ellipses' centres, as the reference images show
+      // for narrow rounded corners.
       const i64 px = q_.Px();
       *p = {false, 0, 0, 0, 0, (cx_left_ - px) / 2 + 1, (cx_right_ + px) / 2};
       return true;
@@ -468,8 +465,6 @@ class RoundShape {
     if (out.size() > 1 && out.front() == out.back()) out.pop_back();
     return out;
   }
-
-  const Quadrant& Q() const { return q_; }
 
  private:
   Box box_;
