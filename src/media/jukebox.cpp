@@ -57,7 +57,8 @@ Tjukebox::Tjukebox() : image4_(this), image7_(this), image8_(this) {
 
 void Tjukebox::OnClick(platform::Window& image, void (Tjukebox::*click)()) {
   image.OnMouseUp = [this, &image, click](platform::MouseButton button, unsigned, int x, int y) {
-    if (button == platform::MouseButton::Left && PointInBox(x, y, 0, 0, image.ClientWidth(), image.ClientHeight()))
+    if (button == platform::MouseButton::Left &&
+        PointInBox(x, y, 0, 0, image.ClientWidth(), image.ClientHeight()))
       (this->*click)();
   };
 }
@@ -95,7 +96,9 @@ void Tjukebox::Image7Click() {
   ShowPicture(image7_, MusicOn ? music_on_ : music_off_);
 }
 
-void Tjukebox::Image8Click() { Close(platform::mrOk); }
+void Tjukebox::Image8Click() {
+  Close(platform::mrOk);
+}
 
 void SoundControl() {
   const bool music_was_on = MusicOn;

@@ -209,7 +209,9 @@ MixerPlayer::~MixerPlayer() {
   impl_->thread.join();
 }
 
-void MixerPlayer::PlayEffect(int, const std::string& path) { impl_->Push({Impl::Command::kEffect, path, 0}); }
+void MixerPlayer::PlayEffect(int, const std::string& path) {
+  impl_->Push({Impl::Command::kEffect, path, 0});
+}
 
 void MixerPlayer::PlaySong(const std::string& path) {
   impl_->current_song = ++impl_->last_song;
@@ -233,8 +235,12 @@ std::string MixerPlayer::DriverName() {
   return impl_->driver;
 }
 
-MixerSession::MixerSession() { SetSoundPlayer(std::make_unique<MixerPlayer>()); }
+MixerSession::MixerSession() {
+  SetSoundPlayer(std::make_unique<MixerPlayer>());
+}
 
-MixerSession::~MixerSession() { SetSoundPlayer(nullptr); }
+MixerSession::~MixerSession() {
+  SetSoundPlayer(nullptr);
+}
 
 }  // namespace pd

@@ -13,7 +13,9 @@ void StartNextSong() {
   Sound().PlaySong(AssetPath("snd/pc" + std::to_string(SongNumber) + ".mid"));
 }
 
-void CloseMediaPlayer() { Sound().StopSong(); }
+void CloseMediaPlayer() {
+  Sound().StopSong();
+}
 
 void MediaPlayer1Notify() {
   if (MusicOn) StartNextSong();

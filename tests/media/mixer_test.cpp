@@ -29,8 +29,8 @@ class MixerTest : public ::testing::Test {
   void TearDown() override {
     SetSoundPlayer(nullptr);
     platform::RunPostedTasks();
-    for (const char* name : {"SDL_AUDIODRIVER", "SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY",
-                             "SDL_SOUNDFONTS", "SDL_FORCE_SOUNDFONTS"})
+    for (const char* name : {"SDL_AUDIODRIVER", "SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY", "SDL_SOUNDFONTS",
+                             "SDL_FORCE_SOUNDFONTS"})
       unsetenv(name);
     fs::remove_all(dir_);
   }

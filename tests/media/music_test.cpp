@@ -17,7 +17,9 @@ namespace {
 class LoggingSound : public SoundPlayer {
  public:
   explicit LoggingSound(std::vector<std::string>* log) : log_(log) {}
-  void PlayEffect(int number, const std::string&) override { log_->push_back("effect " + std::to_string(number)); }
+  void PlayEffect(int number, const std::string&) override {
+    log_->push_back("effect " + std::to_string(number));
+  }
   void PlaySong(const std::string& path) override {
     log_->push_back("song " + fs::path(path).filename().string());
   }
@@ -43,7 +45,8 @@ class MusicTest : public AppTest {
   void VisitJukebox(const std::vector<int>& clicks) {
     platform::SetModalScript([clicks](platform::Form& form) {
       auto& jukebox = static_cast<Tjukebox&>(form);
-      for (int image : clicks) platform::headless::Click(image == 4 ? jukebox.Image4() : jukebox.Image7(), 16, 16);
+      for (int image : clicks)
+        platform::headless::Click(image == 4 ? jukebox.Image4() : jukebox.Image7(), 16, 16);
       platform::headless::Click(jukebox.Image8(), 20, 20);
       return jukebox.ModalResult();
     });
@@ -103,8 +106,8 @@ TEST_F(MusicTest, MusicSwitchedOffStopsAtOnceAndSwitchedOnStartsTheNextSong) {
 TEST_F(MusicTest, TheSwitchesShowTheirStateAndTheCanvasIsRestored) {
   const fs::path dir = ScratchDir("jukebox");
   const std::vector<std::pair<const char*, gdi::COLORREF>> pictures = {
-      {kSoundOnPicture, gdi::RGB(0, 255, 0)},   {kSoundOffPicture, gdi::RGB(255, 0, 0)},
-      {kMusicOnPicture, gdi::RGB(0, 0, 255)},   {kMusicOffPicture, gdi::RGB(255, 255, 0)},
+      {kSoundOnPicture, gdi::RGB(0, 255, 0)},    {kSoundOffPicture, gdi::RGB(255, 0, 0)},
+      {kMusicOnPicture, gdi::RGB(0, 0, 255)},    {kMusicOffPicture, gdi::RGB(255, 255, 0)},
       {kJukeboxClosePicture, gdi::RGB(0, 0, 0)}, {kJukeboxBackground, gdi::RGB(0, 0, 0)}};
   for (const auto& [name, colour] : pictures) {
     const int size = name == std::string(kJukeboxBackground) ? 320 : 40;
