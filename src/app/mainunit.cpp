@@ -63,6 +63,7 @@ Tmain::Tmain() : form_(nullptr), bipict1_(&form_), tabset1_(&form_) {
   bipict1_.OnMouseMove = [this](unsigned s, int x, int y) { BiPict1MouseMove(s, x, y); };
   bipict1_.OnMouseUp = [this](MouseButton b, unsigned s, int x, int y) { BiPict1MouseUp(b, s, x, y); };
   timer1_.OnTimer = [this] { Timer1Timer(); };
+  WireToolPalette();
   FormCreate();
 }
 

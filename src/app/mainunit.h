@@ -44,7 +44,19 @@ class Tmain {
   // Shows the icon strip of the category with tab index 0..9 from its first frame.
   void ChangeCategory(int index);
 
+  // The tool palette (toolpalette.cpp). A press of any mouse button on tool button k = 1..10
+  // (Image1MouseDown .. Image10MouseDown).
+  void ImageMouseDown(int k);
+  // A click on the tab of index 0..9.
+  void TabSet1Click(int index);
+  void TabSet1Paint();
+  // Draws the icon of the tab of index 0..9 on the tab set's DC.
+  void TabSet1DrawTab(const gdi::HDC& dc, int index);
+  void TabSet1MouseMove(int x);
+
  private:
+  void WireToolPalette();
+
   platform::Window form_;
   platform::Window bipict1_;
   platform::Window tabset1_;

@@ -1,8 +1,55 @@
 #include "app/toolpalette.h"
 
+#include <string>
+
+#include "app/actions.h"
+#include "app/assets.h"
 #include "app/canvas.h"
+#include "app/dispatch.h"
+#include "app/mainunit.h"
+#include "app/panels.h"
+#include "app/snapshot.h"
+#include "app/tooltable.h"
+#include "gdi/bmp.h"
+#include "media/sound.h"
 
 namespace pd {
+
+using platform::MouseButton;
+
+namespace {
+
+constexpr int kTabIconSize = 32;
+
+// The icon of the tab of index 0..9: "icons/icon1.kvr" .. "icons/icon9.kvr" and, for the tenth
+// tab, "icons/icon11.kvr". The file is 32 x 64: the AND mask on top (white where the tab shows
+// through), the image below (black where it is transparent). A missing or short file gives no
+// icon and the tab stays black.
+gdi::HICON LoadTabIcon(int index) {
+  const int number = index <= 8 ? index + 1 : 11;
+  std::string error;
+  gdi::HBITMAP sheet = gdi::LoadBmpFile(AssetPath("icons/icon" + std::to_string(number) + ".kvr"), &error);
+  if (!sheet || sheet->Width() < kTabIconSize || sheet->Height() < 2 * kTabIconSize) return nullptr;
+  gdi::HBITMAP mask = gdi::CreateBitmap(kTabIconSize, kTabIconSize, 1, 1, nullptr);
+  gdi::HBITMAP image = gdi::CreateDIBSection32(kTabIconSize, kTabIconSize);
+  for (int y = 0; y < kTabIconSize; ++y)
+    for (int x = 0; x < kTabIconSize; ++x) {
+      mask->At(x, y) = (sheet->At(x, y) & 0xFFFFFF) >= 0x808080 ? 0xFFFFFF : 0;
+      image->At(x, y) = sheet->At(x, y + kTabIconSize);
+    }
+  return gdi::CreateIconFromBitmaps(mask, image, 0, 0);
+}
+
+// The second step of the PARALLELOGRAM holds the button down without a press, so that the mouse
+// rubber-bands its last side. A button or a tab that takes the child elsewhere lets it go: the
+// next tool must not drag without a press, and the parallelogram starts again at its first step.
+void ReleaseHeldButton() {
+  ButtonHeld = false;
+  StrokeStarted = false;
+  if (CurrentTool == 55) CurrentTool = 54;
+}
+
+}  // namespace
 
 void DrawSlotMarker(int index) {
   using namespace gdi;
@@ -23,7 +70,89 @@ void DrawSlotMarker(int index) {
   SelectObject(dc, GetStockObject(BLACK_BRUSH));
 }
 
-// The descriptions arrive with the tool table; until then the buttons show no hints.
-void SetButtonDescriptions() {}
+void SetButtonDescriptions() {
+  if (!MainForm) return;
+  for (int k = 1; k <= kSlotCount; ++k) {
+    const char* description = ToolSlotAt(CurrentCategory, k).description;
+    MainForm->Image(k).SetHint(description ? description : "");
+  }
+}
+
+void ResetOptionPanels() {
+  PlaySoundEffect(6);
+  SaveCanvasSnapshot();
+  TypingActive = false;
+  HideAllPanels();
+}
+
+int TabIndexAt(int x) { return x < 228 ? (x - 12) / 36 : (x - 17) / 36; }
+
+void Tmain::WireToolPalette() {
+  for (int k = 1; k <= kSlotCount; ++k) {
+    platform::Window& image = Image(k);
+    image.OnMouseDown = [this, k](MouseButton, unsigned, int, int) { ImageMouseDown(k); };
+    // A slot without a description shows no hint at all, not the main window's.
+    image.OnHintAt = [&image](int, int) { return image.Hint(); };
+  }
+  tabset1_.OnPaint = [this] { TabSet1Paint(); };
+  tabset1_.OnMouseMove = [this](unsigned, int x, int) { TabSet1MouseMove(x); };
+  // The hint follows the mouse; past the last tab it stays what it was.
+  tabset1_.OnHintAt = [this](int x, int) {
+    const int index = TabIndexAt(x);
+    if (index < kCategoryCount) tabset1_.SetHint(CategoryDescription(index + 1));
+    return tabset1_.Hint();
+  };
+  tabset1_.OnMouseDown = [this](MouseButton button, unsigned, int x, int) {
+    const int index = TabIndexAt(x);
+    if (button == MouseButton::Left && index < kCategoryCount) TabSet1Click(index);
+  };
+}
+
+void Tmain::ImageMouseDown(int k) {
+  if (AnimationBusy) return;
+  FinishPendingTool();
+  ReleaseHeldButton();
+  ResetOptionPanels();
+  DrawSlotMarker(k - 1);
+  const ToolSlot& slot = ToolSlotAt(CurrentCategory, k);
+  if (slot.SelectsTool()) {
+    CurrentTool = slot.tool;
+    ShowPanels(slot.panels);
+    if (slot.also) slot.also();
+  } else if (slot.RunsAction()) {
+    RunAction(slot);
+  } else {
+    // A slot without a function: the marker goes again and the tool stays as it was.
+    DrawSlotMarker(12);
+  }
+  DrawOptionPanels();
+}
+
+void Tmain::TabSet1Click(int index) {
+  PlaySoundEffect(5);
+  // Whatever the tool has pending ends before its category goes: a framed selection, a stamp, a
+  // forced pen size, or a parallelogram half drawn.
+  FinishPendingTool();
+  ReleaseHeldButton();
+  ChangeCategory(index);
+  CurrentTool = 0;
+}
+
+void Tmain::TabSet1Paint() {
+  WindowCanvas canvas(&tabset1_);
+  gdi::PatBlt(canvas.dc(), 0, 0, tabset1_.ClientWidth(), tabset1_.ClientHeight(), gdi::BLACKNESS);
+  for (int index = 0; index < kCategoryCount; ++index) TabSet1DrawTab(canvas.dc(), index);
+}
+
+void Tmain::TabSet1DrawTab(const gdi::HDC& dc, int index) {
+  if (index < 0 || index >= kCategoryCount) return;
+  if (gdi::HICON icon = LoadTabIcon(index)) gdi::DrawIcon(dc, 36 * index + (index <= 6 ? 12 : 17), 0, icon);
+}
+
+void Tmain::TabSet1MouseMove(int x) {
+  tabset1_.SetCursor(0);
+  const int index = TabIndexAt(x);
+  if (index < kCategoryCount) tabset1_.SetHint(CategoryDescription(index + 1));
+}
 
 }  // namespace pd

@@ -1,0 +1,106 @@
+#include "app/actions.h"
+
+#include "app/about.h"
+#include "app/snapshot.h"
+#include "app/state.h"
+#include "media/jukebox.h"
+#include "platform/platform.h"
+
+namespace pd {
+
+namespace {
+
+// Repaints the canvas panel from the snapshot after a modal window covered it.
+void RepaintCanvas() {
+  if (CanvasWindow) CanvasWindow->Invalidate();
+  RestoreCanvasSnapshot();
+}
+
+// The whole-canvas effects of the ERASERS and MAGIC categories come with the screen erasers;
+// until then a button of theirs leaves the canvas as it is.
+void RunScreenEffect(Action) {}
+
+// Every screen eraser makes a new picture: the next SAVE must not replace the file the old one
+// came from, and the bucket must no longer treat the canvas as a colouring-book page. Neither
+// touches the selected tool.
+void EraseScreen(Action action) {
+  CurrentPictureName.clear();
+  RunScreenEffect(action);
+  ColorbookMode = false;
+}
+
+// The pictures, stamps and clip art choose with their choosers, which come with the picture
+// store. Until a chooser can list pictures, each of these buttons ends as it does when there
+// are none: no tool selected.
+void ChoosePictures(int chooser_mode) {
+  CurrentTool = 0;
+  if (chooser_mode) ChooserMode = chooser_mode;
+}
+
+}  // namespace
+
+void RunAction(const ToolSlot& slot) {
+  switch (slot.action) {
+    case Action::None:
+      return;
+    case Action::Signature:
+      // The signature window comes with the signature tools; the button saves the canvas and
+      // keeps the tool until then.
+      return;
+    case Action::WipeWhite:
+    case Action::Chalkboard:
+    case Action::Bricks:
+    case Action::Stars:
+    case Action::BlackHole:
+    case Action::Paper:
+    case Action::Shade:
+    case Action::BugSplattedWindshield:
+    case Action::Morph:
+      EraseScreen(slot.action);
+      return;
+    case Action::Tunnel:
+      // TUNNEL changes neither the picture name, the colouring-book mode nor the tool.
+      RunScreenEffect(slot.action);
+      return;
+    case Action::WideStamp:
+      ChoosePictures(2);
+      return;
+    case Action::TallStamp:
+      ChoosePictures(3);
+      return;
+    case Action::Stamps64:
+    case Action::Stamps32:
+    case Action::ClipArt:
+      ChoosePictures(0);
+      return;
+    case Action::Backgrounds:
+      ChoosePictures(4);
+      return;
+    case Action::Colorbook:
+      ChoosePictures(1);
+      return;
+    case Action::Open:
+      ChooserMode = 5;
+      return;
+    case Action::Delete:
+      ChooserMode = 8;
+      return;
+    case Action::Save:
+    case Action::Print:
+    case Action::PrintSetup:
+    case Action::Clipboard:
+    case Action::Wallpaper:
+      // Saving, printing, the clipboard and the wallpaper come with the picture store and the
+      // printing work; the panels are redrawn by the button either way.
+      return;
+    case Action::About:
+      ShowAbout();
+      RepaintCanvas();
+      return;
+    case Action::SoundControl:
+      SoundControl();
+      return;
+  }
+}
+
+}  // namespace pd
