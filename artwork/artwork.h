@@ -13,6 +13,23 @@ void DrawPaletteButtons(const fs::path& dir);
 void DrawCornerButtons(const fs::path& dir);
 // "a900.kvr": the animated icon strip of the first category, the pencils.
 void DrawPencilStrip(const fs::path& dir);
+// "a901.kvr" .. "a908.kvr" and "a910.kvr": the icon strips of categories 2 to 10.
+void DrawPaintStrip(const fs::path& dir);
+void DrawDrawingStrip(const fs::path& dir);
+void Draw3dStrip(const fs::path& dir);
+void DrawShapeStrip(const fs::path& dir);
+void DrawTextStrip(const fs::path& dir);
+void DrawEraserStrip(const fs::path& dir);
+void DrawMagicStrip(const fs::path& dir);
+void DrawPictureStrip(const fs::path& dir);
+void DrawPcStrip(const fs::path& dir);
+// "icons/iconN.kvr": the icons of the ten category tabs.
+void DrawTabIcons(const fs::path& dir);
+// "pa00.kvr" .. "pa07.kvr" (8 x 8 patterns) and "pb1.kvr" .. "pb8.kvr" (54 x 54 textures).
+void DrawPatterns(const fs::path& dir);
+void DrawTextures(const fs::path& dir);
+// The pictures of the "Music and Sound Control" window.
+void DrawJukeboxPictures(const fs::path& dir);
 // "cursors/cursorN.kvr" and "cursors/hotspots.txt".
 void DrawCursors(const fs::path& dir);
 // "about.kvr" and "aboutbtn.kvr": the pictures of the ABOUT window.

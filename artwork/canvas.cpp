@@ -10,6 +10,7 @@ namespace art {
 
 namespace {
 constexpr const char* kLetteringFace = "DejaVu Sans";
+constexpr COLORREF kBlackPixel = gdi::RGB(0, 0, 0), kWhitePixel = gdi::RGB(255, 255, 255);
 }  // namespace
 
 Canvas::Canvas(int width, int height, COLORREF background)
@@ -137,7 +138,8 @@ void Painter::Blob(double x, double y, double size, COLORREF colour) {
 
 gdi::HFONT Painter::MakeFont(double height) const {
   // A negative height asks for the character height rather than the cell height.
-  return gdi::CreateFontA(-Len(height), 0, 0, 0, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, kLetteringFace);
+  const int escapement = static_cast<int>(std::lround(text_angle_ * 10));
+  return gdi::CreateFontA(-Len(height), 0, escapement, escapement, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, kLetteringFace);
 }
 
 void Painter::Text(double x, double y, const std::string& text, double height, COLORREF colour,
@@ -168,6 +170,23 @@ double Painter::TextWidth(const std::string& text, double height) {
   gdi::SelectObject(Dc(), old);
   // Until the lettering can be measured, guess from the height so that layouts still hold.
   return ok ? size.cx / scale_ : height * 0.7 * static_cast<double>(text.size());
+}
+
+void SaveMasked(const Canvas& art, COLORREF clear, bool rim, const std::filesystem::path& file) {
+  const int w = art.Width(), h = art.Height();
+  auto solid = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && art.Pixel(x, y) != clear; };
+  Canvas out(w, 2 * h, kBlackPixel);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      bool edge = false;
+      if (rim && !solid(x, y))
+        for (int dy = -1; dy <= 1; ++dy)
+          for (int dx = -1; dx <= 1; ++dx) edge = edge || solid(x + dx, y + dy);
+      const bool figure = solid(x, y);
+      out.SetPixel(x, y, figure || edge ? kBlackPixel : kWhitePixel);
+      out.SetPixel(x, h + y, figure ? art.Pixel(x, y) : edge ? kWhitePixel : kBlackPixel);
+    }
+  out.Save(file);
 }
 
 Pt Rotate(Pt p, Pt c, double degrees) {

@@ -88,6 +88,11 @@ class Painter {
                     COLORREF outline_colour, double outline, unsigned align = gdi::TA_CENTER | gdi::TA_TOP);
   // Width of the lettering in design units.
   double TextWidth(const std::string& text, double height);
+  // Lettering drawn after this turns counter-clockwise by `degrees` about its reference point.
+  Painter& TextAngle(double degrees) {
+    text_angle_ = degrees;
+    return *this;
+  }
 
   int X(double x) const;
   int Y(double y) const;
@@ -103,8 +108,16 @@ class Painter {
 
   Canvas& canvas_;
   double ox_, oy_, scale_;
+  double text_angle_ = 0;
   gdi::HGDIOBJ old_pen_, old_brush_;
 };
+
+// Splits a figure drawn on a canvas of colour `clear` into the two planes of a cursor or an icon
+// and writes them one above the other: rows 0..h-1 the AND mask (white where the screen shows
+// through, black where the figure covers it), rows h..2h-1 the image (black where transparent).
+// With `rim`, every clear pixel touching the figure becomes an opaque white rim, so the figure
+// stays visible on a background as dark as its outline.
+void SaveMasked(const Canvas& art, COLORREF clear, bool rim, const std::filesystem::path& file);
 
 // Rotates p about c by `degrees`, clockwise on the screen (y grows downwards).
 Pt Rotate(Pt p, Pt c, double degrees);

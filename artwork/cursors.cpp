@@ -253,34 +253,6 @@ std::vector<CursorArt> AllCursors() {
   return cs;
 }
 
-// Splits the figure into the two cursor planes and writes them one above the other.
-void SaveCursor(const Canvas& art, bool rim, const fs::path& file) {
-  std::vector<bool> solid(kSize * kSize);
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) solid[y * kSize + x] = art.Pixel(x, y) != kClear;
-  std::vector<bool> white_rim(kSize * kSize);
-  if (rim) {
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x) {
-        if (solid[y * kSize + x]) continue;
-        for (int dy = -1; dy <= 1; ++dy)
-          for (int dx = -1; dx <= 1; ++dx) {
-            const int nx = x + dx, ny = y + dy;
-            if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && solid[ny * kSize + nx])
-              white_rim[y * kSize + x] = true;
-          }
-      }
-  }
-  Canvas out(kSize, 2 * kSize, kBlack);
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) {
-      const bool figure = solid[y * kSize + x], edge = white_rim[y * kSize + x];
-      out.SetPixel(x, y, figure || edge ? kBlack : kWhite);
-      out.SetPixel(x, kSize + y, figure ? art.Pixel(x, y) : edge ? kWhite : kBlack);
-    }
-  out.Save(file);
-}
-
 }  // namespace
 
 void DrawCursors(const fs::path& dir) {
@@ -293,7 +265,7 @@ void DrawCursors(const fs::path& dir) {
       Painter p(art);
       c.draw(p);
     }
-    SaveCursor(art, c.rim, folder / ("cursor" + std::to_string(c.number) + ".kvr"));
+    SaveMasked(art, kClear, c.rim, folder / ("cursor" + std::to_string(c.number) + ".kvr"));
     hot << c.number << ' ' << c.hot_x << ' ' << c.hot_y << '\n';
   }
   if (!hot) throw std::runtime_error("cannot write " + (folder / "hotspots.txt").string());

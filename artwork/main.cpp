@@ -15,6 +15,11 @@ int main(int argc, char** argv) {
     art::DrawPaletteButtons(dir);
     art::DrawCornerButtons(dir);
     art::DrawPencilStrip(dir);
+    art::DrawPaintStrip(dir);
+    art::DrawDrawingStrip(dir);
+    art::Draw3dStrip(dir);
+    art::DrawShapeStrip(dir);
+    art::DrawTextStrip(dir);
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);

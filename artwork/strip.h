@@ -21,6 +21,9 @@ using IconRoutine = std::function<void(Painter&, double t)>;
 
 // The rounded, outlined backing square shared by the icons.
 void Tile(Painter& p, COLORREF fill);
+// Fills the part of the backing square's inside between design rows y0 and y1, following its
+// rounded corners: for skies, water and ground that reach the edge of the tile.
+void TileBand(Painter& p, double y0, double y1, COLORREF fill);
 // Draws the icons of slots 1..10 (fewer leave the rest black) into all six frames.
 void DrawStrip(const std::filesystem::path& file, const std::vector<IconRoutine>& icons);
 

@@ -3,6 +3,7 @@
 // The program shows the frames 0,1,2,3,4,5,4,3,... so every animation here runs forward over the
 // six frames and is played back again: a stroke being drawn and undrawn, a wing beating, a worm
 // bunching up and stretching out.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -174,6 +175,29 @@ void StraightLine(Painter& p, double t) {
 
 void Tile(Painter& p, COLORREF fill) {
   p.Style(kBlack, fill, 2).Round(1, 1, 39, 39, 10);
+}
+
+void TileBand(Painter& p, double y0, double y1, COLORREF fill) {
+  // The inside of the outline: from 2 to 38, with corners of radius 4.
+  constexpr double lo = 2, hi = 38, r = 4;
+  auto inset = [&](double y) {
+    const double d = y < lo + r ? lo + r - y : y > hi - r ? y - (hi - r) : 0;
+    return r - std::sqrt(std::max(0.0, r * r - d * d));
+  };
+  y0 = std::max(y0, lo);
+  y1 = std::min(y1, hi);
+  if (y1 <= y0) return;
+  std::vector<Pt> pts;
+  const int n = 16;
+  for (int i = 0; i <= n; ++i) {
+    const double y = y0 + (y1 - y0) * i / n;
+    pts.push_back({lo + inset(y), y});
+  }
+  for (int i = n; i >= 0; --i) {
+    const double y = y0 + (y1 - y0) * i / n;
+    pts.push_back({hi - inset(y), y});
+  }
+  p.NoPen().Brush(fill).Poly(pts);
 }
 
 void DrawStrip(const fs::path& file, const std::vector<IconRoutine>& icons) {
