@@ -23,12 +23,14 @@ add_custom_command(OUTPUT ${_pd_sound_outputs}
   VERBATIM)
 add_custom_target(sounds ALL DEPENDS ${_pd_sound_outputs})
 
-# Checks of the files the generator writes: wave headers, levels, song structure and lengths.
+# Checks of the files the generator writes (wave headers, levels, song structure and lengths)
+# and of the tune notation the songs are written in.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 file(GLOB _pd_sound_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/sounds/*.cpp)
 if(_pd_sound_tests)
-  add_executable(sound_tests ${_pd_sound_tests})
+  add_executable(sound_tests ${_pd_sound_tests} ${CMAKE_SOURCE_DIR}/artwork/sounds/notation.cpp)
+  target_include_directories(sound_tests PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(sound_tests PRIVATE GTest::gtest_main)
   target_compile_options(sound_tests PRIVATE ${PD_WARNINGS})
   target_compile_definitions(sound_tests PRIVATE PD_SOUNDGEN_EXE="$<TARGET_FILE:pd_soundgen>")

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
-#include <string_view>
 #include <vector>
 
+#include "drums.h"
 #include "notation.h"
 #include "smf.h"
 
@@ -23,76 +23,6 @@ constexpr int kStepTicks = kTicksPerQuarter / 4;  // the drum grid is in sixteen
 constexpr int kIntroBars = 2;
 constexpr double kLongestSeconds = 170.0;
 constexpr double kShortestSeconds = 70.0;
-
-// General MIDI percussion keys.
-enum Drum {
-  kKick = 36,
-  kSideStick = 37,
-  kSnare = 38,
-  kClap = 39,
-  kLowTom = 41,
-  kClosedHat = 42,
-  kFloorTom = 43,
-  kPedalHat = 44,
-  kMidTom = 45,
-  kLowMidTom = 47,
-  kHighMidTom = 48,
-  kCrash = 49,
-  kHighTom = 50,
-  kRide = 51,
-  kTambourine = 54,
-  kMaracas = 70,
-};
-
-// One instrument of a drum pattern: a grid of sixteenths ("X" accent, "x" normal, "o" soft,
-// "." silent), and whether it also plays in the light version used for the introduction and the
-// first verse.
-struct DrumLine {
-  int key;
-  std::string_view grid;
-  bool light;
-};
-
-std::vector<DrumLine> GrooveLines(Groove groove) {
-  switch (groove) {
-    case Groove::kSoft:
-      return {{kKick, "x.......o.......", true},
-              {kSideStick, "....o.......o...", false},
-              {kClosedHat, "o...o...o...o...", true}};
-    case Groove::kPop:
-      return {{kKick, "x.......x.x.....", true},
-              {kSnare, "....x.......x...", false},
-              {kClosedHat, "x.o.x.o.x.o.x.o.", true}};
-    case Groove::kCountry:
-      return {{kKick, "x.......x.......", true},
-              {kSnare, "....x.......x...", false},
-              {kMaracas, "o.x.o.x.o.x.o.x.", true}};
-    case Groove::kMarch:
-      return {{kKick, "x.......x.......", true},
-              {kSnare, "o.o.X.o.o.o.X.oo", false},
-              {kClosedHat, "x...x...x...x...", true}};
-    case Groove::kSwing:
-      return {{kKick, "o.......o.......", true},
-              {kRide, "x...x..ox...x..o", true},
-              {kPedalHat, "....x.......x...", false}};
-    case Groove::kJingle:
-      return {{kKick, "x.......x.......", true},
-              {kClap, "....x.......x...", false},
-              {kTambourine, "xoxoxoxoxoxoxoxo", true}};
-    case Groove::kSix:
-      return {
-          {kKick, "x.....o.....", true}, {kClap, "......x.....", false}, {kClosedHat, "x.o.o.x.o.o.", true}};
-    case Groove::kWaltz:
-      return {{kKick, "x...........", true},
-              {kClosedHat, "....x...x...", true},
-              {kTambourine, "....o...o...", false}};
-  }
-  return {};
-}
-
-int Velocity(char mark) {
-  return mark == 'X' ? 105 : mark == 'x' ? 85 : 55;
-}
 
 // How a verse is dressed. The first verse is plain; later ones cycle through the others, and
 // the last of three or more is always everyone together.
@@ -435,7 +365,7 @@ class Arranger {
         if (line.grid[static_cast<std::size_t>(i)] == '.') continue;
         if (fill && i >= fill_from) continue;
         Note(Kit(), kDrumChannel, tick + i * kStepTicks, line.key,
-             Velocity(line.grid[static_cast<std::size_t>(i)]), kStepTicks);
+             DrumVelocity(line.grid[static_cast<std::size_t>(i)]), kStepTicks);
       }
     }
     if (crash) Note(Kit(), kDrumChannel, tick, kCrash, 80, 4 * kStepTicks);
