@@ -58,6 +58,8 @@ void ResetSharedState() {
   CubeColourPanelShown = ShadowPanelShown = ExplodePanelShown = PixellatePanelShown = false;
   LightenPanelShown = SizePanelShown = FlipPanelShown = false;
   NibDirection = 1;
+  MirrorKind = 2;
+  QuillKind = 1;
   RollerKind = 3;
   StrokeStarted = false;
 }

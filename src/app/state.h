@@ -105,6 +105,8 @@ inline bool LightenPanelShown = false;
 inline bool SizePanelShown = false;
 inline bool FlipPanelShown = false;
 inline int NibDirection = 1;
+inline int MirrorKind = 2;
+inline int QuillKind = 1;
 inline int RollerKind = 3;
 
 // Whether the stroke in progress began with a left press on the canvas. The end phase runs
