@@ -15,9 +15,9 @@ namespace {
 constexpr COLORREF kAqua = gdi::RGB(0, 255, 255);
 
 void DrawLabel(const gdi::HDC& dc, int x, int y, const char* text) {
-  // The system font of the program's first home was a heavy sans face; the nearest installed
-  // sans face, bold, stands in for it.
-  gdi::HFONT font = gdi::CreateFontA(-19, 0, 0, 0, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "System");
+  // "System" falls back to the desktop's sans face; at normal weight "Sounds" ends just short of
+  // the switch picture beside it, as the label was laid out.
+  gdi::HFONT font = gdi::CreateFontA(-19, 0, 0, 0, gdi::FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "System");
   gdi::HGDIOBJ old_font = gdi::SelectObject(dc, font);
   gdi::SetBkMode(dc, gdi::TRANSPARENT);
   gdi::SetTextColor(dc, kAqua | kPaletteRelative);
