@@ -64,7 +64,8 @@ void DrawSlotMarker(int index) {
   SelectObject(dc, pen);
   SelectObject(dc, brush);
   // A small triangle pointing up under the button.
-  const POINT tri[4] = {{40 * index + 120, 51}, {40 * index + 100, 59}, {40 * index + 140, 59}, {40 * index + 120, 51}};
+  const POINT tri[4] = {
+      {40 * index + 120, 51}, {40 * index + 100, 59}, {40 * index + 140, 59}, {40 * index + 120, 51}};
   Polygon(dc, tri, 4);
   SelectObject(dc, GetStockObject(BLACK_PEN));
   SelectObject(dc, GetStockObject(BLACK_BRUSH));
@@ -85,7 +86,9 @@ void ResetOptionPanels() {
   HideAllPanels();
 }
 
-int TabIndexAt(int x) { return x < 228 ? (x - 12) / 36 : (x - 17) / 36; }
+int TabIndexAt(int x) {
+  return x < 228 ? (x - 12) / 36 : (x - 17) / 36;
+}
 
 void Tmain::WireToolPalette() {
   for (int k = 1; k <= kSlotCount; ++k) {

@@ -49,7 +49,9 @@ const std::array<PanelFlag, kPanelCount> kPanelFlags = {{
 // ---- the buttons -------------------------------------------------------------------------------
 
 // BUCKET always starts with the solid fill.
-void SolidFill() { FillStyle = 1; }
+void SolidFill() {
+  FillStyle = 1;
+}
 // BOMB blows the picture away: the next SAVE makes a new picture, and the bucket no longer treats
 // the canvas as a colouring-book page.
 void FreshCanvas() {
@@ -136,7 +138,8 @@ const std::array<Category, kCategoryCount> kToolTable = {{
     {{
         Tool("TYPING -- click on the screen and type.", 82, kFontPanel | kPenSizePanel),
         Tool("SHADOW TEXT -- draw box on screen you want text to fit into.", 77, kFontPanel | kShadowPanel),
-        Tool("EXPLODING TEXT -- draw box on screen you want text to fit into.", 78, kFontPanel | kExplodePanel),
+        Tool("EXPLODING TEXT -- draw box on screen you want text to fit into.", 78,
+             kFontPanel | kExplodePanel),
         Tool("ROTATED TEXT -- draws text at any angle.", 79, kFontPanel),
         Tool("EXTRUDED TEXT -- draw box on screen you want text to fit into.", 76, kFontPanel | kShadowPanel),
         Act("SIGNATURE -- sign your name to your work of art.", Action::Signature),
@@ -167,7 +170,8 @@ const std::array<Category, kCategoryCount> kToolTable = {{
         Tool("FLIP -- draw a box around an area and flip it up and down or side to side.", 66, kFlipPanel),
         Tool("NEGATIVE -- draw a box around an area and invert the colors in it.", 67, 0),
         Tool("REPLACE COLOR -- replaces ALL clicked color with the current color.", 68, 0),
-        Tool("COPY/FLIP -- COPY -- draw a box around an area, click on it to copy it and flip it.", 71, kFlipPanel),
+        Tool("COPY/FLIP -- COPY -- draw a box around an area, click on it to copy it and flip it.", 71,
+             kFlipPanel),
     }},
     {{
         Act("WIDE -- wide large stamps.", Action::WideStamp),
@@ -280,6 +284,8 @@ const char* CategoryDescription(int category) {
   return category >= 1 && category <= kCategoryCount ? kCategoryDescriptions[category - 1] : "";
 }
 
-int CursorForTool(int tool) { return tool >= 0 && tool < kToolCount ? kCursorTable[tool] : 1; }
+int CursorForTool(int tool) {
+  return tool >= 0 && tool < kToolCount ? kCursorTable[tool] : 1;
+}
 
 }  // namespace pd

@@ -39,19 +39,32 @@ const char* const kCategoryHints[10] = {
 
 // The option panels by the names the program's table uses.
 const std::map<std::string, bool*> kPanelNames = {
-    {"pen size", &PenSizePanelShown},       {"rainbow", &RainbowPanelShown},
-    {"nib", &NibPanelShown},                {"fill style", &FillStylePanelShown},
-    {"font", &FontPanelShown},              {"light", &LightPanelShown},
-    {"object", &ObjectPanelShown},          {"grass", &GrassPanelShown},
-    {"spray", &SprayPanelShown},            {"mirror", &MirrorPanelShown},
-    {"quill", &QuillPanelShown},            {"ribbon", &RibbonPanelShown},
-    {"fish", &FishPanelShown},              {"roller", &RollerPanelShown},
-    {"triangle", &TrianglePanelShown},      {"trapezoid", &TrapezoidPanelShown},
-    {"star", &StarPanelShown},              {"parallelogram", &ParallelogramPanelShown},
-    {"cube size", &CubeSizePanelShown},     {"cube colour", &CubeColourPanelShown},
-    {"shadow", &ShadowPanelShown},          {"explode", &ExplodePanelShown},
-    {"pixellate", &PixellatePanelShown},    {"lighten", &LightenPanelShown},
-    {"size", &SizePanelShown},              {"flip", &FlipPanelShown},
+    {"pen size", &PenSizePanelShown},
+    {"rainbow", &RainbowPanelShown},
+    {"nib", &NibPanelShown},
+    {"fill style", &FillStylePanelShown},
+    {"font", &FontPanelShown},
+    {"light", &LightPanelShown},
+    {"object", &ObjectPanelShown},
+    {"grass", &GrassPanelShown},
+    {"spray", &SprayPanelShown},
+    {"mirror", &MirrorPanelShown},
+    {"quill", &QuillPanelShown},
+    {"ribbon", &RibbonPanelShown},
+    {"fish", &FishPanelShown},
+    {"roller", &RollerPanelShown},
+    {"triangle", &TrianglePanelShown},
+    {"trapezoid", &TrapezoidPanelShown},
+    {"star", &StarPanelShown},
+    {"parallelogram", &ParallelogramPanelShown},
+    {"cube size", &CubeSizePanelShown},
+    {"cube colour", &CubeColourPanelShown},
+    {"shadow", &ShadowPanelShown},
+    {"explode", &ExplodePanelShown},
+    {"pixellate", &PixellatePanelShown},
+    {"lighten", &LightenPanelShown},
+    {"size", &SizePanelShown},
+    {"flip", &FlipPanelShown},
 };
 
 // The names of the panels shown, in the order of kPanelNames.
@@ -174,7 +187,8 @@ const Row kRows[] = {
     {8, 7, "FLIP -- draw a box around an area and flip it up and down or side to side.", 66, "flip", 15},
     {8, 8, "NEGATIVE -- draw a box around an area and invert the colors in it.", 67, "none", 15},
     {8, 9, "REPLACE COLOR -- replaces ALL clicked color with the current color.", 68, "none", 34},
-    {8, 10, "COPY/FLIP -- COPY -- draw a box around an area, click on it to copy it and flip it.", 71, "flip", 15},
+    {8, 10, "COPY/FLIP -- COPY -- draw a box around an area, click on it to copy it and flip it.", 71, "flip",
+     15},
     {9, 1, "WIDE -- wide large stamps.", 0, "none", -1},
     {9, 2, "TALL -- tall large stamps.", 0, "none", -1},
     {9, 3, "STAMPS -- 64 x 64 square stamps.", kLater, "none", -1},
@@ -216,7 +230,7 @@ class ToolPaletteTest : public AppTest {
 TEST_F(ToolPaletteTest, TabHintNamesTheCategoryUnderTheMouseAtTheEdgesOfTheRule) {
   const struct {
     int x, category;
-  } cases[] = {{0, 1},   {11, 1},  {47, 1},  {48, 2},  {227, 6}, {228, 6}, {230, 6}, {232, 6},
+  } cases[] = {{0, 1},   {11, 1},  {47, 1},  {48, 2},  {227, 6}, {228, 6}, {230, 6},  {232, 6},
                {233, 7}, {268, 7}, {269, 8}, {304, 8}, {305, 9}, {340, 9}, {341, 10}, {376, 10}};
   for (const auto& c : cases)
     EXPECT_EQ(hl::HintAt(Tabs(), c.x, 10), kCategoryHints[c.category - 1]) << "x = " << c.x;
@@ -232,9 +246,7 @@ TEST_F(ToolPaletteTest, TabHintNamesTheCategoryUnderTheMouseAtTheEdgesOfTheRule)
 }
 
 TEST_F(ToolPaletteTest, AClickSelectsTheCategoryItsHintNames) {
-  const struct {
-    int x, category;
-  } cases[] = {{47, 1}, {48, 2}, {230, 6}, {233, 7}, {376, 10}, {5, 1}};
+  const struct { int x, category; } cases[] = {{47, 1}, {48, 2}, {230, 6}, {233, 7}, {376, 10}, {5, 1}};
   for (const auto& c : cases) {
     CurrentTool = 1;
     effects_.clear();
@@ -442,7 +454,7 @@ TEST_F(ToolPaletteTest, TabIconsAreDrawnWhereTheHintRulePutsThem) {
     SCOPED_TRACE(index);
     const int left = 36 * index + (index <= 6 ? 12 : 17);
     const gdi::COLORREF shown = index == 4 ? kBlack : kWhite;  // icon 5 is missing
-    EXPECT_EQ(hl::PixelAt(Tabs(), left, 10), kBlack);  // the transparent column
+    EXPECT_EQ(hl::PixelAt(Tabs(), left, 10), kBlack);          // the transparent column
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 1, 0), shown);
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 31, 31), shown);
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 32, 10), kBlack);
