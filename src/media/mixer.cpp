@@ -22,9 +22,12 @@ namespace {
 // on purpose. The hook takes the number out, so each song is reported at most once.
 std::atomic<int> g_song_playing{0};
 
-// The user-interface half of the live player, for the tasks the hook posts. Only the
-// user-interface thread reads or writes it.
+// The user-interface half of the live player, for the tasks the hook posts, and the number of
+// the last song any player started: numbers are never reused, so a report still on its way from
+// a player that is gone cannot pass for the end of a later song. Only the user-interface thread
+// reads or writes them.
 MixerPlayer::Impl* g_live = nullptr;
+int g_last_song = 0;
 
 void SongEnded(int song);
 
@@ -57,7 +60,6 @@ struct MixerPlayer::Impl {
   // The user-interface thread's own: the song it last started and has neither stopped nor heard
   // end (0 for none). Only that song's end is reported.
   int current_song = 0;
-  int last_song = 0;
 
   // The sound thread's own.
   bool opened = false;
@@ -214,7 +216,7 @@ void MixerPlayer::PlayEffect(int, const std::string& path) {
 }
 
 void MixerPlayer::PlaySong(const std::string& path) {
-  impl_->current_song = ++impl_->last_song;
+  impl_->current_song = ++g_last_song;
   impl_->Push({Impl::Command::kSong, path, impl_->current_song});
 }
 

@@ -23,7 +23,8 @@ SoundPlayer& Sound();
 // Installs a player and returns the previous one.
 std::unique_ptr<SoundPlayer> SetSoundPlayer(std::unique_ptr<SoundPlayer> player);
 
-// Plays "snd/snd" + number + ".kvr" from the asset directory when SoundOn is set.
+// Plays "snd/snd" + number + ".kvr" from the asset directory (the name matched without regard to
+// case) when SoundOn is set.
 void PlaySoundEffect(int number);
 
 }  // namespace pd
