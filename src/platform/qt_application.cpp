@@ -90,6 +90,8 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
     std::abort();
   }
   the_application = this;
+  // Nothing is drawn with OpenGL: not loading its libraries shortens the start.
+  setenv("QT_XCB_GL_INTEGRATION", "none", 0);
   // Surfaces are magnified by whole factors only: a 1.5 screen shows them 1:1.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
   impl_->qapp = std::make_unique<QApplication>(argc, argv);
