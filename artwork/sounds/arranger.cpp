@@ -181,18 +181,18 @@ class Arranger {
       int pan;
     };
     const Setup setups[] = {
-        {"Melody", kLeadChannel, song_.lead, 120, 56},
-        {"Second melody", kSecondChannel, song_.second, 96, 84},
-        {"Chords", kCompChannel, song_.comp, 84, 40},
-        {"Bass", kBassChannel, song_.bass, 88, 64},
-        {"Drums", kDrumChannel, -1, 90, 64},
+        {"Melody", kLeadChannel, song_.lead, 110, 56},
+        {"Second melody", kSecondChannel, song_.second, 88, 84},
+        {"Chords", kCompChannel, song_.comp, 77, 40},
+        {"Bass", kBassChannel, song_.bass, 81, 64},
+        {"Drums", kDrumChannel, -1, 83, 64},
     };
     for (int i = 0; i < 5; ++i) {
       MidiTrack& track = tracks_[i + 1];
       const Setup& s = setups[i];
       track.Name(s.name);
       if (s.program >= 0) track.Program(0, s.channel, s.program);
-      track.Control(0, s.channel, 7, s.volume);
+      track.Control(0, s.channel, 7, std::min(127, s.volume * song_.level / 100));
       track.Control(0, s.channel, 10, s.pan);
       track.Control(0, s.channel, 91, 40);  // a little reverb
     }

@@ -38,6 +38,9 @@ struct Song {
   Groove groove;
   bool round;          // the second instrument enters two bars behind the first
   int target_seconds;  // the verses repeat to come close to this length
+  // Mix level in percent of the channel volumes. The instruments of the General MIDI SoundFont
+  // the program plays with differ in loudness; these even the songs out.
+  int level;
 };
 
 const std::vector<Song>& Songs();
