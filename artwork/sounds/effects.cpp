@@ -4,6 +4,7 @@
 // flip, a whistle for the train. Loudness is evened out afterwards by Finish().
 #include "effects.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -38,12 +39,13 @@ Samples Bomb() {
   constexpr double kFuse = 0.72;
   Samples fuse = BandNoise(
       kFuse, 101, [](double t) { return 3800.0 + 900.0 * std::sin(kTwoPi * 7.0 * t); }, 2.5);
+  // The fizz flickers every 10 ms, as a burning fuse does.
   Noise crackle(102);
-  double level = 0.5;
+  std::vector<double> flicker(static_cast<std::size_t>(kFuse / 0.01) + 1);
+  for (double& level : flicker) level = 0.5 + 0.5 * crackle.Unit();
+  const Curve swell = Swell(0.06, kFuse);
   Shape(fuse, [&](double t) {
-    // The fizz flickers a little, as a burning fuse does.
-    if (static_cast<int>(t * 44100) % 441 == 0) level = 0.5 + 0.5 * crackle.Unit();
-    return level * Swell(0.06, kFuse)(t);
+    return flicker[std::min(flicker.size() - 1, static_cast<std::size_t>(t / 0.01))] * swell(t);
   });
   Samples boom =
       Voice(1.0, Glide(120.0, 40.0, 0.45), {{1.0, 1.0, 0.32}, {2.0, 0.35, 0.12}, {3.0, 0.1, 0.06}}, 0.006);
@@ -174,8 +176,8 @@ Samples GlassPing() {
 Samples Scratch() {
   Samples s = BandNoise(
       0.2, 1501, [](double t) { return 3400.0 + 700.0 * std::sin(kTwoPi * 23.0 * t); }, 2.0);
-  Shape(s, [](double t) {
-    return Swell(0.012, 0.2)(t) * (0.55 + 0.45 * std::fabs(std::sin(kTwoPi * 17.0 * t)));
+  Shape(s, [swell = Swell(0.012, 0.2)](double t) {
+    return swell(t) * (0.55 + 0.45 * std::fabs(std::sin(kTwoPi * 17.0 * t)));
   });
   Soften(s, 6000.0);
   return Finished(s);
@@ -335,7 +337,7 @@ Samples Train() {
   MixInto(out, toot(0.55, 4502), 0.38);
   for (int i = 0; i < 4; ++i) {
     Samples chuff = LowNoise(0.14, 4510 + i, Flat(1300.0));
-    Shape(chuff, [](double t) { return Swell(0.012, 0.14)(t) * std::exp(-t / 0.05); });
+    Shape(chuff, [swell = Swell(0.012, 0.14)](double t) { return swell(t) * std::exp(-t / 0.05); });
     MixInto(out, chuff, 1.0 + 0.15 * i, i % 2 ? 1.4 : 2.0);
   }
   return Finished(out);
