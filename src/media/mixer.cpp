@@ -124,6 +124,10 @@ struct MixerPlayer::Impl {
     }
     // One channel: a new effect replaces the one playing, as the platform's sound call did.
     Mix_AllocateChannels(1);
+    // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
+    // them in the background, so that the answer to the child's action is heard over them and
+    // the two together stay clear of clipping.
+    Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
     Mix_HookMusicFinished(&SongFinishedHook);
     return true;
   }
