@@ -20,6 +20,14 @@ int main(int argc, char** argv) {
     art::Draw3dStrip(dir);
     art::DrawShapeStrip(dir);
     art::DrawTextStrip(dir);
+    art::DrawEraserStrip(dir);
+    art::DrawMagicStrip(dir);
+    art::DrawPictureStrip(dir);
+    art::DrawPcStrip(dir);
+    art::DrawTabIcons(dir);
+    art::DrawPatterns(dir);
+    art::DrawTextures(dir);
+    art::DrawJukeboxPictures(dir);
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);

@@ -137,10 +137,23 @@ void DrawShaded(Painter& p, double l, double t, double r, double b, int row, int
 
 void DrawLandscape(Painter& p, double l, double t, double r, double b) {
   const double w = r - l, h = b - t;
+  // The hills are parts of big ellipses; their outlines are kept inside the box by pressing the
+  // points that fall outside onto its edge, which for a convex outline leaves the cut-off shape.
+  auto hill = [&](double hl, double ht, double hr, double hb) {
+    std::vector<Pt> pts;
+    for (int i = 0; i < 48; ++i) {
+      const double a = 2 * kPi * i / 48;
+      pts.push_back({std::clamp((hl + hr) / 2 + (hr - hl) / 2 * std::cos(a), l, r),
+                     std::clamp((ht + hb) / 2 + (hb - ht) / 2 * std::sin(a), t, b)});
+    }
+    p.Poly(pts);
+  };
   p.NoPen().Brush(Shade(kSky, 1)).Rect(l, t, r, b);
   p.Brush(Shade(kYellow, 6)).Circle(l + 0.75 * w, t + 0.28 * h, 0.14 * std::min(w, h) + 0.5);
-  p.Brush(Shade(kGreen, 4)).Ellipse(l - 0.3 * w, t + 0.6 * h, l + 0.8 * w, b + 0.5 * h);
-  p.Brush(Shade(kLime, 5)).Ellipse(l + 0.4 * w, t + 0.68 * h, r + 0.4 * w, b + 0.6 * h);
+  p.Brush(Shade(kGreen, 4));
+  hill(l - 0.3 * w, t + 0.6 * h, l + 0.8 * w, b + 0.5 * h);
+  p.Brush(Shade(kLime, 5));
+  hill(l + 0.4 * w, t + 0.68 * h, r + 0.4 * w, b + 0.6 * h);
   const double hx = l + 0.22 * w, hy = t + 0.45 * h, s = 0.2 * w;
   p.Brush(Shade(kRed, 5)).Poly({{hx - 0.1 * s, hy + 0.02 * h}, {hx + 0.5 * s, hy - 0.4 * s}, {hx + 1.1 * s, hy + 0.02 * h}});
   p.Brush(kWhite).Rect(hx, hy, hx + s, hy + 0.8 * s);

@@ -21,6 +21,11 @@ using IconRoutine = std::function<void(Painter&, double t)>;
 
 // The rounded, outlined backing square shared by the icons.
 void Tile(Painter& p, COLORREF fill);
+// Limits what is drawn next to the inside of the backing square, so that a scene can fill the
+// tile right up to its rounded corners; DrawStrip lifts the limit after each icon.
+void ClipToTile(Painter& p);
+// The backing square's outline alone, drawn again over a scene that reaches the edge.
+void TileOutline(Painter& p);
 // Fills the part of the backing square's inside between design rows y0 and y1, following its
 // rounded corners: for skies, water and ground that reach the edge of the tile.
 void TileBand(Painter& p, double y0, double y1, COLORREF fill);

@@ -117,7 +117,7 @@ void Spreader(Painter& p, double t) {
     const bool left = i % 2;
     p.Blob(left ? 20 - d : 20 + d, y, 2, left ? Shade(kYellow, 6) : Shade(kRed, 5));
   }
-  p.Pen(kBlack, 2).NoBrush().Round(1, 1, 39, 39, 10);
+  TileOutline(p);
   const double y = 8 + 20 * t;
   p.Style(kBlack, Shade(kGrey, 2), 1).Poly({{14, y + 4}, {26, y + 4}, {24, y - 4}, {16, y - 4}});
   p.Style(kBlack, Shade(kBrown, 3), 1).Round(17, y - 12, 23, y - 3, 3);
@@ -132,7 +132,7 @@ void Splitter(Painter& p, double t) {
   p.Pen(kBlack, 1).Line(2, 18, 38, 18);
   // The reflection is cut into strips, each shifted by its own ripple.
   for (int k = 0; k < 6; ++k) {
-    const double y = 19 + 3 * k, shift = 2.5 * std::sin(2 * kPi * (t + k * 0.3));
+    const double y = 19 + 3 * k, shift = 2.5 * std::sin(2 * kPi * (0.6 * t + k * 0.3));
     const double half = 8.5 - 1.4 * k;
     if (half > 0) p.NoPen().Brush(Shade(kYellow, 6)).Rect(20 - half + shift, y, 20 + half + shift, y + 3);
     const double tri = 5.5 - 1.2 * k;

@@ -92,7 +92,7 @@ void WandSparkles(Painter& p, double t) {
 void FredFish(Painter& p, double t) {
   Tile(p, Shade(kSky, 2));
   for (int i = 0; i < 3; ++i) {
-    const double phase = std::fmod(t + i / 3.0, 1.0);
+    const double phase = std::fmod(0.6 * t + i / 3.0, 1.0);
     const double y = 24 - 20 * phase, r = 1.5 + 2.5 * phase;
     p.Style(Shade(kBlue, 0), Shade(kSky, 0), 1).Circle(11 - 3 * std::sin(phase * 5), y, r);
     p.Dot(10 - 3 * std::sin(phase * 5), y - r / 2, kWhite);

@@ -177,6 +177,14 @@ void Tile(Painter& p, COLORREF fill) {
   p.Style(kBlack, fill, 2).Round(1, 1, 39, 39, 10);
 }
 
+void ClipToTile(Painter& p) {
+  gdi::SelectClipRgn(p.Dc(), gdi::CreateRoundRectRgn(p.X(1), p.Y(1), p.X(40), p.Y(40), p.Len(10), p.Len(10)));
+}
+
+void TileOutline(Painter& p) {
+  p.Pen(kBlack, 2).NoBrush().Round(1, 1, 39, 39, 10);
+}
+
 void TileBand(Painter& p, double y0, double y1, COLORREF fill) {
   // The inside of the outline: from 2 to 38, with corners of radius 4.
   constexpr double lo = 2, hi = 38, r = 4;

@@ -29,6 +29,24 @@ namespace {
 namespace fs = std::filesystem;
 using gdi::COLORREF;
 
+// The icon strips and how many of their ten slots have a tool; the rest must stay black.
+struct Strip {
+  std::string name;
+  int slots;
+};
+const std::vector<Strip>& Strips() {
+  static const std::vector<Strip> strips = {{"a900.kvr", 10}, {"a901.kvr", 10}, {"a902.kvr", 10}, {"a903.kvr", 10},
+                                            {"a904.kvr", 10}, {"a905.kvr", 6},  {"a906.kvr", 10}, {"a907.kvr", 10},
+                                            {"a908.kvr", 7},  {"a910.kvr", 9}};
+  return strips;
+}
+
+// Tabs 1 to 9 load icons 1 to 9; tab 0 loads icon 11.
+const std::vector<int>& TabIconNumbers() {
+  static const std::vector<int> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11};
+  return numbers;
+}
+
 const std::vector<int>& CursorNumbers() {
   static const std::vector<int> numbers = [] {
     std::vector<int> n;
@@ -37,6 +55,27 @@ const std::vector<int>& CursorNumbers() {
     return n;
   }();
   return numbers;
+}
+
+struct Picture {
+  std::string name;
+  int w, h;
+};
+
+// Every picture the generator writes besides the cursors, with the size the program relies on.
+const std::vector<Picture>& Pictures() {
+  static const std::vector<Picture> pictures = [] {
+    std::vector<Picture> p = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60},     {"about.kvr", 484, 150},
+                              {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},      {"icon256.kvr", 256, 256},
+                              {"jukebox.kvr", 320, 200}, {"sndon.kvr", 32, 32},     {"sndoff.kvr", 32, 32},
+                              {"muson.kvr", 32, 32},     {"musoff.kvr", 32, 32},    {"jukeok.kvr", 40, 40}};
+    for (const auto& strip : Strips()) p.push_back({strip.name, 400, 245});
+    for (int n : TabIconNumbers()) p.push_back({"icons/icon" + std::to_string(n) + ".kvr", 32, 64});
+    for (int i = 0; i < 8; ++i) p.push_back({"pa0" + std::to_string(i) + ".kvr", 8, 8});
+    for (int i = 1; i <= 8; ++i) p.push_back({"pb" + std::to_string(i) + ".kvr", 54, 54});
+    return p;
+  }();
+  return pictures;
 }
 
 // Runs the generator into dir and returns its exit status.
@@ -107,7 +146,8 @@ TEST_F(ArtworkTest, GeneratorIsRepeatableAndReportsFailure) {
     EXPECT_TRUE(slurp(entry.path()) == slurp(again / fs::relative(entry.path(), dir_)))
         << entry.path() << " differs";
   }
-  EXPECT_EQ(files, 8 + static_cast<int>(CursorNumbers().size()));
+  // The single pictures, the cursors and their hot-spot list.
+  EXPECT_EQ(files, static_cast<int>(Pictures().size()) + static_cast<int>(CursorNumbers().size()) + 1);
   fs::remove_all(again);
 
   // A regular file where the directory should be.
@@ -118,13 +158,7 @@ TEST_F(ArtworkTest, GeneratorIsRepeatableAndReportsFailure) {
 }
 
 TEST_F(ArtworkTest, EveryPictureHasTheSizeTheProgramCopies) {
-  const struct {
-    const char* name;
-    int w, h;
-  } pictures[] = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60},     {"a900.kvr", 400, 245},
-                  {"about.kvr", 484, 150},  {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},
-                  {"icon256.kvr", 256, 256}};
-  for (const auto& p : pictures) {
+  for (const auto& p : Pictures()) {
     const gdi::HBITMAP b = Load(p.name);
     ASSERT_TRUE(b);
     EXPECT_EQ(b->Width(), p.w) << p.name;
@@ -176,25 +210,162 @@ TEST_F(ArtworkTest, PaletteTableHoldsTheColoursTheProgramNamesByNumber) {
 }
 
 // The program copies frame f from row 41 f; anything drawn into the row between two frames, or
-// an icon spilling into its neighbour's square, would show as a wrong line on screen.
+// an icon spilling into its neighbour's square, would show as a wrong line on screen. Slots
+// without a tool show nothing; the others are pictures that move and differ from each other.
 TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
-  const gdi::HBITMAP b = Load("a900.kvr");
-  ASSERT_TRUE(b);
-  for (int f = 0; f < 5; ++f)
-    for (int x = 0; x < 400; ++x)
-      ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
-  auto icon = [&](int slot, int frame) {
-    std::vector<COLORREF> px;
-    for (int y = 0; y < 40; ++y)
-      for (int x = 0; x < 40; ++x) px.push_back(At(b, 40 * slot + x, 41 * frame + y));
-    return px;
-  };
-  for (int slot = 0; slot < 10; ++slot) {
-    for (int f = 0; f < 6; ++f) {
-      const auto px = icon(slot, f);
-      EXPECT_GE(std::set<COLORREF>(px.begin(), px.end()).size(), 3u) << "slot " << slot + 1 << " frame " << f;
+  for (const auto& strip : Strips()) {
+    SCOPED_TRACE(strip.name);
+    const gdi::HBITMAP b = Load(strip.name);
+    ASSERT_TRUE(b);
+    for (int f = 0; f < 5; ++f)
+      for (int x = 0; x < 400; ++x) ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
+    auto icon = [&](int slot, int frame) {
+      std::vector<COLORREF> px;
+      for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) px.push_back(At(b, 40 * slot + x, 41 * frame + y));
+      return px;
+    };
+    std::set<std::vector<COLORREF>> first_frames;
+    for (int slot = 0; slot < 10; ++slot) {
+      if (slot >= strip.slots) {
+        for (int f = 0; f < 6; ++f) {
+          const auto px = icon(slot, f);
+          EXPECT_TRUE(std::all_of(px.begin(), px.end(), [](COLORREF c) { return c == 0; }))
+              << "slot " << slot + 1 << " has no tool but frame " << f << " is not empty";
+        }
+        continue;
+      }
+      for (int f = 0; f < 6; ++f) {
+        const auto px = icon(slot, f);
+        EXPECT_GE(std::set<COLORREF>(px.begin(), px.end()).size(), 3u) << "slot " << slot + 1 << " frame " << f;
+      }
+      EXPECT_NE(icon(slot, 0), icon(slot, 5)) << "slot " << slot + 1 << " does not move";
+      first_frames.insert(icon(slot, 0));
     }
-    EXPECT_NE(icon(slot, 0), icon(slot, 5)) << "slot " << slot + 1 << " does not move";
+    EXPECT_EQ(first_frames.size(), static_cast<std::size_t>(strip.slots)) << "two slots share one icon";
+  }
+}
+
+// The program realizes one logical palette; a colour outside it would shift on screen.
+TEST_F(ArtworkTest, PicturesUseOnlyPaletteColours) {
+  const std::set<COLORREF> palette(art::kPaletteColours.begin(), art::kPaletteColours.end());
+  for (const auto& p : Pictures()) {
+    if (p.name == "icon256.kvr" || p.name == "icon.kvr") continue;  // the desktop shows these, not the program
+    const gdi::HBITMAP b = Load(p.name);
+    ASSERT_TRUE(b);
+    int strays = 0;
+    for (int y = 0; y < b->Height(); ++y)
+      for (int x = 0; x < b->Width(); ++x) strays += !palette.count(At(b, x, y));
+    EXPECT_EQ(strays, 0) << p.name;
+  }
+}
+
+// Tab icons are drawn with DrawIcon over a tab that is black when chosen and white otherwise:
+// the mask must be pure black and white, the image black wherever the mask lets the tab show,
+// and each figure big enough to see and different from the others.
+TEST_F(ArtworkTest, TabIconsAreCleanIconPlanes) {
+  std::set<std::vector<COLORREF>> looks;
+  for (int n : TabIconNumbers()) {
+    const std::string name = "icons/icon" + std::to_string(n) + ".kvr";
+    const gdi::HBITMAP b = Load(name);
+    ASSERT_TRUE(b);
+    int covered = 0;
+    std::vector<COLORREF> image;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const COLORREF mask = At(b, x, y), px = At(b, x, 32 + y);
+        ASSERT_TRUE(mask == 0 || mask == 0xFFFFFF) << name << " mask at " << x << "," << y;
+        if (mask == 0xFFFFFF) {
+          ASSERT_EQ(px, 0u) << name << " image at " << x << "," << y;
+        }
+        covered += mask == 0;
+        image.push_back(px);
+      }
+    EXPECT_GE(covered, 250) << name;
+    EXPECT_LT(covered, 32 * 32) << name << " hides the whole tab";
+    looks.insert(image);
+  }
+  EXPECT_EQ(looks.size(), TabIconNumbers().size());
+}
+
+// Only the top-left 8 x 8 of a pattern is used, and only its pure black pixels take the current
+// colour: each tile needs both ink and paper, and the eight must differ.
+TEST_F(ArtworkTest, PatternsHaveInkAndPaperInTheirCorner) {
+  std::set<std::vector<COLORREF>> tiles;
+  for (int i = 0; i < 8; ++i) {
+    const std::string name = "pa0" + std::to_string(i) + ".kvr";
+    const gdi::HBITMAP b = Load(name);
+    ASSERT_TRUE(b);
+    ASSERT_GE(b->Width(), 8);
+    ASSERT_GE(b->Height(), 8);
+    std::vector<COLORREF> tile;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) tile.push_back(At(b, x, y));
+    const auto ink = std::count(tile.begin(), tile.end(), 0u);
+    EXPECT_GE(ink, 8) << name;
+    EXPECT_LE(ink, 48) << name;
+    tiles.insert(tile);
+  }
+  EXPECT_EQ(tiles.size(), 8u);
+}
+
+// A texture is laid edge to edge, so the step across a seam (column 53 to column 0, row 53 to
+// row 0) must look like a step inside the tile. Drawn textures have lines of their own (mortar,
+// plank joints), so the seam is held to the largest inside step, not the average one; a tile
+// whose edges do not meet steps from one unrelated colour to another all along the seam.
+TEST_F(ArtworkTest, TexturesTileWithoutVisibleSeams) {
+  auto step = [](COLORREF a, COLORREF b) {
+    return std::abs(gdi::GetRValue(a) - gdi::GetRValue(b)) + std::abs(gdi::GetGValue(a) - gdi::GetGValue(b)) +
+           std::abs(gdi::GetBValue(a) - gdi::GetBValue(b));
+  };
+  std::set<std::vector<COLORREF>> tiles;
+  for (int i = 1; i <= 8; ++i) {
+    const std::string name = "pb" + std::to_string(i) + ".kvr";
+    const gdi::HBITMAP b = Load(name);
+    ASSERT_TRUE(b);
+    ASSERT_GE(b->Width(), 54);
+    ASSERT_GE(b->Height(), 54);
+    auto px = [&](int x, int y) { return At(b, x % 54, y % 54); };
+    // Mean step from column k to column k + 1 (and row k to row k + 1), k = 53 being the seam.
+    std::vector<double> across(54), down(54);
+    std::set<COLORREF> colours;
+    std::vector<COLORREF> tile;
+    for (int y = 0; y < 54; ++y)
+      for (int x = 0; x < 54; ++x) {
+        colours.insert(px(x, y));
+        tile.push_back(px(x, y));
+        across[x] += step(px(x, y), px(x + 1, y)) / 54.0;
+        down[y] += step(px(x, y), px(x, y + 1)) / 54.0;
+      }
+    const double inner_across = *std::max_element(across.begin(), across.end() - 1);
+    const double inner_down = *std::max_element(down.begin(), down.end() - 1);
+    EXPECT_LE(across[53], inner_across + 10) << name << ": the left and right edges do not meet";
+    EXPECT_LE(down[53], inner_down + 10) << name << ": the top and bottom edges do not meet";
+    EXPECT_GE(colours.size(), 3u) << name;
+    tiles.insert(tile);
+  }
+  EXPECT_EQ(tiles.size(), 8u);
+}
+
+// The window writes its labels in aqua straight onto the background; they must stand on a dark
+// ground. The switches' two states must look different.
+TEST_F(ArtworkTest, JukeboxLabelsStandOnADarkGroundAndSwitchesShowTheirState) {
+  const gdi::HBITMAP bg = Load("jukebox.kvr");
+  ASSERT_TRUE(bg);
+  const gdi::RECT labels[] = {{185, 26, 250, 46}, {189, 87, 248, 107}};
+  for (const auto& r : labels)
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) {
+        const COLORREF c = At(bg, x, y);
+        ASSERT_LT(gdi::GetRValue(c) + gdi::GetGValue(c) + gdi::GetBValue(c), 300) << "at " << x << "," << y;
+      }
+  for (const auto& [on, off] : {std::pair{"sndon.kvr", "sndoff.kvr"}, std::pair{"muson.kvr", "musoff.kvr"}}) {
+    const gdi::HBITMAP a = Load(on), b = Load(off);
+    ASSERT_TRUE(a && b);
+    int differ = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) differ += At(a, x, y) != At(b, x, y);
+    EXPECT_GE(differ, 200) << on << " and " << off << " look alike";
   }
 }
 
