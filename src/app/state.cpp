@@ -51,6 +51,20 @@ void ResetSharedState() {
   IconFrameDown = false;
   FirstPaint = true;
   RainbowColours = false;
+  ObjectKind = 3;
+  GrassKind = 2;
+  SprayMode = 1;
+  RibbonKind = 1;
+  FishKind = 1;
+  StarKind = 1;
+  CubeSize = 3;
+  CubeShade = 2;
+  ShadowDirection = 2;
+  ExplodeDirection = 2;
+  PixellateMode = 1;
+  LightenDarkenMode = 2;
+  SizeControlMode = 1;
+  FlipMode = 4;
   PenSizePanelShown = RainbowPanelShown = NibPanelShown = RollerPanelShown = FillStylePanelShown = false;
   FontPanelShown = LightPanelShown = ObjectPanelShown = GrassPanelShown = SprayPanelShown = false;
   MirrorPanelShown = QuillPanelShown = RibbonPanelShown = FishPanelShown = TrianglePanelShown = false;
@@ -60,7 +74,7 @@ void ResetSharedState() {
   NibDirection = 1;
   MirrorKind = 2;
   QuillKind = 1;
-  RollerKind = 3;
+  RollerKind = 4;
   StrokeStarted = false;
 }
 

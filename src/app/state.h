@@ -77,6 +77,22 @@ inline bool FirstPaint = true;
 
 // Option values read by the tools (their panels come with the option-panel code).
 inline bool RainbowColours = false;
+// The options of the tool panels, with their start-up values. Each keeps its value for the whole
+// run, so a tool starts with the option it had the last time it was chosen.
+inline int ObjectKind = 3;         // OBJECTS: 1 squares, 2 circles, 3 triangles
+inline int GrassKind = 2;          // GRASS: 1..3
+inline int SprayMode = 1;          // SPRAY PAINT: 1 mist, 3 dots
+inline int RibbonKind = 1;         // 3D RIBBON: 1 tool 30, 2 tool 29, 3 tool 20
+inline int FishKind = 1;           // FRED FISH: 1 tool 27 (3D bubbles), 2 tool 26 (open)
+inline int StarKind = 1;           // STAR: 1 or 2
+inline int CubeSize = 3;           // CUBE: 1..10
+inline int CubeShade = 2;          // CUBE: 2, 4, 5 or 7
+inline int ShadowDirection = 2;    // SHADOW and EXTRUDED TEXT: 2..7
+inline int ExplodeDirection = 2;   // EXPLODING TEXT: 1 layers rise, 2 descend
+inline int PixellateMode = 1;      // PIXELLATE: 1 squares (tool 63), 2 round (tool 64)
+inline int LightenDarkenMode = 2;  // LIGHTEN/DARKEN: 1 lighten, 2 darken
+inline int SizeControlMode = 1;    // SIZE CONTROL: 1 shrink, 2 magnify
+inline int FlipMode = 4;           // FLIP and COPY/FLIP: 4 side to side, 3 up and down
 // Which option panels show: set by the tool buttons, all cleared by every button press.
 inline bool PenSizePanelShown = false;
 inline bool RainbowPanelShown = false;
@@ -107,7 +123,7 @@ inline bool FlipPanelShown = false;
 inline int NibDirection = 1;
 inline int MirrorKind = 2;
 inline int QuillKind = 1;
-inline int RollerKind = 3;
+inline int RollerKind = 4;
 
 // Whether the stroke in progress began with a left press on the canvas. The end phase runs
 // only for a release that ends such a stroke, so a right click or a press that began elsewhere
