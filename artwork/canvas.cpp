@@ -139,7 +139,8 @@ void Painter::Blob(double x, double y, double size, COLORREF colour) {
 gdi::HFONT Painter::MakeFont(double height) const {
   // A negative height asks for the character height rather than the cell height.
   const int escapement = static_cast<int>(std::lround(text_angle_ * 10));
-  return gdi::CreateFontA(-Len(height), 0, escapement, escapement, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, kLetteringFace);
+  return gdi::CreateFontA(-Len(height), 0, escapement, escapement, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0,
+                          kLetteringFace);
 }
 
 void Painter::Text(double x, double y, const std::string& text, double height, COLORREF colour,

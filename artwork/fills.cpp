@@ -87,8 +87,8 @@ using TextureRoutine = void (*)(Canvas&);
 
 // pb1: wooden planks with a wavy grain and dark seams.
 void Wood(Canvas& c) {
-  const std::vector<COLORREF> grain = {Shade(kBrown, 4), Shade(kBrown, 2), Shade(kBrown, 1), Shade(kBrown, 0),
-                                       Shade(kBrown, 1), Shade(kBrown, 3)};
+  const std::vector<COLORREF> grain = {Shade(kBrown, 4), Shade(kBrown, 2), Shade(kBrown, 1),
+                                       Shade(kBrown, 0), Shade(kBrown, 1), Shade(kBrown, 3)};
   for (int y = 0; y < kTile; ++y)
     for (int x = 0; x < kTile; ++x) {
       const int plank = y / 18;
@@ -175,8 +175,10 @@ void Bricks(Canvas& c) {
 // pb5: a lawn of grass blades leaning this way and that.
 void Grass(Canvas& c) {
   for (int y = 0; y < kTile; ++y)
-    for (int x = 0; x < kTile; ++x) c.SetPixel(x, y, TileFbm(x, y, 60) < 0.5 ? Shade(kGreen, 6) : Shade(kGreen, 5));
-  const COLORREF blades[] = {Shade(kGreen, 4), Shade(kGreen, 3), Shade(kLime, 6), Shade(kGreen, 7), Shade(kLime, 8)};
+    for (int x = 0; x < kTile; ++x)
+      c.SetPixel(x, y, TileFbm(x, y, 60) < 0.5 ? Shade(kGreen, 6) : Shade(kGreen, 5));
+  const COLORREF blades[] = {Shade(kGreen, 4), Shade(kGreen, 3), Shade(kLime, 6), Shade(kGreen, 7),
+                             Shade(kLime, 8)};
   // Blades are drawn in order of their roots, so nearer blades lie over farther ones.
   for (int b = 0; b < 260; ++b) {
     const double bx = kTile * Jitter(b, 61), by = kTile * b / 260.0;
@@ -184,16 +186,16 @@ void Grass(Canvas& c) {
     const COLORREF colour = blades[static_cast<int>(Jitter(b, 64) * 5)];
     for (int k = 0; k <= static_cast<int>(h); ++k) {
       const double f = k / h;
-      c.SetPixel(Wrap(static_cast<int>(std::lround(bx + lean * f * f))), Wrap(static_cast<int>(std::lround(by - k))),
-                 colour);
+      c.SetPixel(Wrap(static_cast<int>(std::lround(bx + lean * f * f))),
+                 Wrap(static_cast<int>(std::lround(by - k))), colour);
     }
   }
 }
 
 // pb6: blue water with rolling waves and white crests.
 void Water(Canvas& c) {
-  const std::vector<COLORREF> sea = {Shade(kSky, 7), Shade(kSky, 6), Shade(kSky, 5), Shade(kSky, 4),
-                                     Shade(kSky, 3), Shade(kSky, 2)};
+  const std::vector<COLORREF> sea = {Shade(kSky, 7), Shade(kSky, 6), Shade(kSky, 5),
+                                     Shade(kSky, 4), Shade(kSky, 3), Shade(kSky, 2)};
   for (int y = 0; y < kTile; ++y)
     for (int x = 0; x < kTile; ++x) {
       const double phase = y / 9.0 + 0.25 * std::sin(2 * kPi * x / 27.0) + 0.9 * TileFbm(x, y, 70);

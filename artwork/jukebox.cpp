@@ -56,8 +56,8 @@ void Jukebox(Painter& p) {
   DrawStar(p, {cx - 24, 64}, 7, 3, Shade(kYellow, 5), {1, kBlack});
   // The song buttons.
   p.Style(kBlack, Shade(kGrey, 2), 2).Round(l + 14, 126, r - 14, 146, 8);
-  const COLORREF buttons[] = {Shade(kRed, 5), Shade(kYellow, 6), Shade(kGreen, 4), Shade(kSky, 4),
-                              Shade(kMagenta, 4), Shade(kOrange, 4)};
+  const COLORREF buttons[] = {Shade(kRed, 5), Shade(kYellow, 6),  Shade(kGreen, 4),
+                              Shade(kSky, 4), Shade(kMagenta, 4), Shade(kOrange, 4)};
   for (int i = 0; i < 6; ++i) p.Style(kBlack, buttons[i], 1).Circle(l + 34 + 17 * i, 136, 5);
   // The loudspeaker grille.
   p.Style(kBlack, Shade(kBrown, 8), 2).Round(l + 14, 152, r - 14, 184, 10);

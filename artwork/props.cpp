@@ -102,10 +102,12 @@ void DrawBrush(Painter& p, Axis a, double length, double width, COLORREF paint, 
   p.Style(look.ink, Shade(kBrown, 1), look.outline).Poly(handle);
   // The whole head is the colour of the paint, so the brush shows what it paints with.
   if (flat)
-    p.Style(look.ink, paint, look.outline).Poly({a(0, -h), a(0.38 * L, -h * 0.7), a(0.38 * L, h * 0.7), a(0, h)});
+    p.Style(look.ink, paint, look.outline)
+        .Poly({a(0, -h), a(0.38 * L, -h * 0.7), a(0.38 * L, h * 0.7), a(0, h)});
   else
     p.Style(look.ink, paint, look.outline)
-        .Poly({a(0, 0), a(0.1 * L, -h * 0.75), a(0.38 * L, -h * 0.7), a(0.38 * L, h * 0.7), a(0.1 * L, h * 0.75)});
+        .Poly({a(0, 0), a(0.1 * L, -h * 0.75), a(0.38 * L, -h * 0.7), a(0.38 * L, h * 0.7),
+               a(0.1 * L, h * 0.75)});
   p.Style(look.ink, Shade(kGrey, 3), look.outline)
       .Poly({a(0.36 * L, -h * 0.75), a(0.52 * L, -h * 0.6), a(0.52 * L, h * 0.6), a(0.36 * L, h * 0.75)});
 }
@@ -129,9 +131,12 @@ void DrawShaded(Painter& p, double l, double t, double r, double b, int row, int
   for (int i = 0; i < 10; ++i) {
     const double L = l + i * rx * f[0], R = r - i * rx * f[1], T = t + i * ry * f[2], B = b - i * ry * f[3];
     p.Brush(Shade(row, 9 - i));
-    if (kind == 1) p.Ellipse(L, T, R, B);
-    else if (kind == 2) p.Rect(L, T, R, B);
-    else p.Round(L, T, R, B, std::min(R - L, B - T) / 2);
+    if (kind == 1)
+      p.Ellipse(L, T, R, B);
+    else if (kind == 2)
+      p.Rect(L, T, R, B);
+    else
+      p.Round(L, T, R, B, std::min(R - L, B - T) / 2);
   }
 }
 
@@ -155,7 +160,8 @@ void DrawLandscape(Painter& p, double l, double t, double r, double b) {
   p.Brush(Shade(kLime, 5));
   hill(l + 0.4 * w, t + 0.68 * h, r + 0.4 * w, b + 0.6 * h);
   const double hx = l + 0.22 * w, hy = t + 0.45 * h, s = 0.2 * w;
-  p.Brush(Shade(kRed, 5)).Poly({{hx - 0.1 * s, hy + 0.02 * h}, {hx + 0.5 * s, hy - 0.4 * s}, {hx + 1.1 * s, hy + 0.02 * h}});
+  p.Brush(Shade(kRed, 5))
+      .Poly({{hx - 0.1 * s, hy + 0.02 * h}, {hx + 0.5 * s, hy - 0.4 * s}, {hx + 1.1 * s, hy + 0.02 * h}});
   p.Brush(kWhite).Rect(hx, hy, hx + s, hy + 0.8 * s);
   p.Brush(Shade(kBrown, 5)).Rect(hx + 0.35 * s, hy + 0.35 * s, hx + 0.65 * s, hy + 0.8 * s);
 }
@@ -217,7 +223,8 @@ void DrawSmiley(Painter& p, Pt c, double radius, COLORREF fill, Look look) {
 
 double Jitter(int i, int salt) {
   // An integer hash (the finaliser of a well-known 32-bit mixer) spreads neighbouring indices.
-  std::uint32_t h = static_cast<std::uint32_t>(i) * 0x9E3779B9u ^ static_cast<std::uint32_t>(salt) * 0x85EBCA6Bu;
+  std::uint32_t h =
+      static_cast<std::uint32_t>(i) * 0x9E3779B9u ^ static_cast<std::uint32_t>(salt) * 0x85EBCA6Bu;
   h ^= h >> 16;
   h *= 0x7FEB352Du;
   h ^= h >> 15;

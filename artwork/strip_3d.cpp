@@ -99,7 +99,8 @@ void Cube(Painter& p, double t) {
   Tile(p, Shade(kSky, 0));
   const double s = 16, dx = 3 + 6 * t, dy = 8 - 3 * t;
   const double x0 = 8, y0 = 13 + (8 - dy) / 2;
-  p.Style(kBlack, Shade(kOrange, 2), 1).Poly({{x0, y0}, {x0 + dx, y0 - dy}, {x0 + s + dx, y0 - dy}, {x0 + s, y0}});
+  p.Style(kBlack, Shade(kOrange, 2), 1)
+      .Poly({{x0, y0}, {x0 + dx, y0 - dy}, {x0 + s + dx, y0 - dy}, {x0 + s, y0}});
   p.Style(kBlack, Shade(kOrange, 7), 1)
       .Poly({{x0 + s, y0}, {x0 + s + dx, y0 - dy}, {x0 + s + dx, y0 + s - dy}, {x0 + s, y0 + s}});
   p.Style(kBlack, Shade(kOrange, 4), 1).Rect(x0, y0, x0 + s + 1, y0 + s + 1);

@@ -115,19 +115,19 @@ void XmasTree(Painter& p, double t) {
                              Shade(kOrange, 4)};
   const Pt balls[] = {{16, 17}, {23, 15}, {13, 28}, {20, 26}, {27, 29}, {20, 12}};
   const int shift = static_cast<int>(std::lround(t * 5));
-  for (int i = 0; i < 6; ++i)
-    p.Style(kBlack, lights[(i + shift) % 5], 1).Circle(balls[i].x, balls[i].y, 2);
+  for (int i = 0; i < 6; ++i) p.Style(kBlack, lights[(i + shift) % 5], 1).Circle(balls[i].x, balls[i].y, 2);
   DrawStar(p, {20, 6}, 5 + (shift % 2), 2.2, Shade(kYellow, 5), kThin);
 }
 
 // BILLY BRUSH: a skier runs down a snowy slope, leaving a track.
 void BillyBrush(Painter& p, double t) {
   Tile(p, Shade(kSky, 1));
-  p.Style(kBlack, kWhite, 1).Poly({{1, 12}, {39, 36}, {39, 39}, {1, 39}});
-  const double x = 7 + 22 * t, y = 12 + (x - 1) * 24 / 38;
-  p.Pen(Shade(kGrey, 4), 1).Line(3, 14, x - 3, y + 1);
+  ClipToTile(p);
+  p.Style(kBlack, kWhite, 1).Poly({{0, 18}, {40, 38}, {40, 40}, {0, 40}});
+  const double x = 10 + 20 * t, y = 18 + x * 20 / 40;
+  p.Pen(Shade(kGrey, 4), 1).Line(2, 20, x - 3, y + 1);
   // The skier leans into the slope: skis, legs, a red coat, a bobble hat.
-  const Axis slope{{x, y}, -32};
+  const Axis slope{{x, y}, -26.6};
   const Pt s0 = slope(-6, 0), s1 = slope(7, 0);
   p.Pen(Shade(kBlue, 0), 2).Line(s0.x, s0.y, s1.x, s1.y);
   p.Pen(kBlack, 2).Line(x, y - 1, x + 1, y - 6);
@@ -135,6 +135,7 @@ void BillyBrush(Painter& p, double t) {
   p.Style(kBlack, Shade(kPeach, 3), 1).Circle(x + 2, y - 16, 3);
   p.Style(kBlack, Shade(kBlue, 0), 1).Pie(x - 1.5, y - 20, x + 5.5, y - 13, 0, 180);
   p.Pen(kBlack, 1).Line(x - 2, y - 10, x - 5, y + 1);
+  TileOutline(p);
 }
 
 // TRAIN: a little engine puffing along its rails.
@@ -163,8 +164,11 @@ void Propeller(Painter& p, double t) {
   const COLORREF rays[] = {Shade(kOrange, 3), Shade(kYellow, 6)};
   for (int i = 0; i < 16; ++i) {
     const double a0 = 2 * kPi * i / 16, a1 = 2 * kPi * (i + 1) / 16;
-    p.NoPen().Brush(rays[i % 2]).Poly({{20, 20}, {20 + 17 * std::cos(a0), 20 + 17 * std::sin(a0)},
-                                       {20 + 17 * std::cos(a1), 20 + 17 * std::sin(a1)}});
+    p.NoPen()
+        .Brush(rays[i % 2])
+        .Poly({{20, 20},
+               {20 + 17 * std::cos(a0), 20 + 17 * std::sin(a0)},
+               {20 + 17 * std::cos(a1), 20 + 17 * std::sin(a1)}});
   }
   for (int i = 0; i < 3; ++i) {
     const Axis blade{{20, 20}, 90 + 120 * i - 72 * t};
@@ -190,7 +194,8 @@ void InstantHair(Painter& p, double t) {
     std::vector<Pt> curl;
     for (int k = 0; k <= 12; ++k) {
       const double f = k / 12.0, r = len * f;
-      curl.push_back({root.x + r * std::cos(a) + 1.6 * std::sin(f * 9 + i), root.y - r * std::sin(a) + 1.6 * std::cos(f * 9 + i)});
+      curl.push_back({root.x + r * std::cos(a) + 1.6 * std::sin(f * 9 + i),
+                      root.y - r * std::sin(a) + 1.6 * std::cos(f * 9 + i)});
     }
     p.Pen(hair, 2).Lines(curl);
   }
@@ -206,7 +211,8 @@ void Grass(Painter& p, double t) {
   int n = 0;
   for (double x : tufts) {
     for (int k = -2; k <= 2; ++k) {
-      const double lean = k * (2.5 + 1.5 * t), hh = h * (1 - 0.15 * std::abs(k)) * (0.85 + 0.3 * Jitter(n, 2));
+      const double lean = k * (2.5 + 1.5 * t),
+                   hh = h * (1 - 0.15 * std::abs(k)) * (0.85 + 0.3 * Jitter(n, 2));
       p.Pen(++n % 2 ? Shade(kGreen, 5) : Shade(kLime, 7), 2).Line(x + k * 0.8, 34, x + lean, 34 - hh);
     }
   }
@@ -215,8 +221,8 @@ void Grass(Painter& p, double t) {
 }  // namespace
 
 void DrawDrawingStrip(const fs::path& dir) {
-  DrawStrip(dir / "a902.kvr", {Objects, BugSplat, WandSparkles, FredFish, XmasTree, BillyBrush, Train, Propeller,
-                               InstantHair, Grass});
+  DrawStrip(dir / "a902.kvr", {Objects, BugSplat, WandSparkles, FredFish, XmasTree, BillyBrush, Train,
+                               Propeller, InstantHair, Grass});
 }
 
 }  // namespace art

@@ -70,8 +70,7 @@ void Bricks(Painter& p, double t) {
     const double y = 32 - 5.5 * c;
     for (int i = -1; i < 4; ++i) {
       const double x = 2 + 11 * i + (c % 2 ? 5.5 : 0);
-      p.Style(Shade(kGrey, 3), i % 2 ? Shade(kRed, 7) : Shade(kOrange, 6), 1)
-          .Rect(x, y, x + 11, y + 5.5);
+      p.Style(Shade(kGrey, 3), i % 2 ? Shade(kRed, 7) : Shade(kOrange, 6), 1).Rect(x, y, x + 11, y + 5.5);
     }
   }
   TileOutline(p);
@@ -181,8 +180,8 @@ void Windshield(Painter& p, double t) {
 // MORPH: a shape melting from a circle into a star over a fresh rainbow background.
 void Morph(Painter& p, double t) {
   Tile(p, kWhite);
-  const COLORREF bands[] = {Shade(kRed, 2),    Shade(kOrange, 1), Shade(kYellow, 2),
-                            Shade(kGreen, 1),  Shade(kSky, 1),    Shade(kViolet, 1)};
+  const COLORREF bands[] = {Shade(kRed, 2),   Shade(kOrange, 1), Shade(kYellow, 2),
+                            Shade(kGreen, 1), Shade(kSky, 1),    Shade(kViolet, 1)};
   for (int i = 0; i < 6; ++i) TileBand(p, 2 + 6 * i, 8 + 6 * i, bands[i]);
   TileOutline(p);
   std::vector<Pt> shape;

@@ -77,8 +77,10 @@ void Pixellate(Painter& p, double t) {
   const int x0 = p.X(5), y0 = p.Y(5), x1 = p.X(35), y1 = p.Y(35);
   for (int y = y0; y < y1; y += block)
     for (int x = x0; x < x1; x += block) {
-      const COLORREF c = gdi::GetPixel(p.Dc(), std::min(x + block / 2, x1 - 1), std::min(y + block / 2, y1 - 1));
-      gdi::FillRect(p.Dc(), {x, y, std::min(x + block, x1), std::min(y + block, y1)}, gdi::CreateSolidBrush(c));
+      const COLORREF c =
+          gdi::GetPixel(p.Dc(), std::min(x + block / 2, x1 - 1), std::min(y + block / 2, y1 - 1));
+      gdi::FillRect(p.Dc(), {x, y, std::min(x + block, x1), std::min(y + block, y1)},
+                    gdi::CreateSolidBrush(c));
     }
 }
 
@@ -86,8 +88,8 @@ void Pixellate(Painter& p, double t) {
 void Tunnel(Painter& p, double t) {
   Tile(p, kBlack);
   ClipToTile(p);
-  const COLORREF rings[] = {Shade(kRed, 5), Shade(kOrange, 4), Shade(kYellow, 6), Shade(kGreen, 4),
-                            Shade(kSky, 4), Shade(kViolet, 4)};
+  const COLORREF rings[] = {Shade(kRed, 5),   Shade(kOrange, 4), Shade(kYellow, 6),
+                            Shade(kGreen, 4), Shade(kSky, 4),    Shade(kViolet, 4)};
   // Nested frames, biggest first; their sizes creep outward with the frame, so the tunnel seems
   // to flow toward the middle as the frames play back and forth.
   for (int i = 7; i >= 0; --i) {
@@ -163,7 +165,12 @@ void ReplaceColour(Painter& p, double t) {
   const Pt balls[] = {{9, 30}, {19, 26}, {30, 31}, {14, 19}};
   const COLORREF old_colour = Shade(kRed, 5), new_colour = Shade(kGreen, 4);
   for (int i = 0; i < 4; ++i)
-    p.Style(kBlack, i == 3 ? Shade(kBlue, 0) : changed ? new_colour : old_colour, 1).Circle(balls[i].x, balls[i].y, 4.5);
+    p.Style(kBlack,
+            i == 3    ? Shade(kBlue, 0)
+            : changed ? new_colour
+                      : old_colour,
+            1)
+        .Circle(balls[i].x, balls[i].y, 4.5);
   // The dropper, held above, with its drop falling.
   const Axis a{{27, 12}, 60};
   p.Style(kBlack, Shade(kSky, 0), 1).Poly({a(0, -1), a(10, -2.5), a(10, 2.5), a(0, 1)});

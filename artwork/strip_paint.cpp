@@ -99,7 +99,8 @@ void Charcoal(Painter& p, double t) {
   const auto wave = WavePoints(5, 24, 25, 6, 0.9, 0.15 + 0.85 * t, 0.8);
   p.Pen(Shade(kGrey, 7), 3).Lines(wave);
   for (std::size_t i = 0; i < wave.size(); ++i) {
-    const double dx = 5 * (Jitter(static_cast<int>(i), 7) - 0.5), dy = 5 * (Jitter(static_cast<int>(i), 8) - 0.5);
+    const double dx = 5 * (Jitter(static_cast<int>(i), 7) - 0.5),
+                 dy = 5 * (Jitter(static_cast<int>(i), 8) - 0.5);
     p.Dot(wave[i].x + dx, wave[i].y + dy, Shade(kGrey, 5));
     p.Dot(wave[i].x - dy, wave[i].y + dx, Shade(kGrey, 7));
   }
@@ -113,7 +114,8 @@ void SprayPaint(Painter& p, double t) {
   const double radius = 6 + 5 * t;
   for (int i = 0; i < dots; ++i) {
     const double a = i * 2.39996, r = radius * std::sqrt((i + 0.5) / dots);
-    p.Blob(12 + r * std::cos(a), 16 + r * std::sin(a), i % 5 ? 1 : 2, i % 3 ? Shade(kMagenta, 5) : Shade(kViolet, 5));
+    p.Blob(12 + r * std::cos(a), 16 + r * std::sin(a), i % 5 ? 1 : 2,
+           i % 3 ? Shade(kMagenta, 5) : Shade(kViolet, 5));
   }
   // The can: a dome with its nozzle, then the body with a shine.
   p.Style(kBlack, Shade(kGrey, 3), 1).Ellipse(25, 8, 37, 18);
@@ -138,8 +140,9 @@ void Fireworks(Painter& p, double t) {
     const double r = b.size * (0.35 + 0.65 * t);
     for (int i = 0; i < 10; ++i) {
       const double a = 2 * kPi * i / 10;
-      p.Pen(b.colour, 1).Line(b.x + 0.3 * r * std::cos(a), b.y + 0.3 * r * std::sin(a), b.x + r * std::cos(a),
-                              b.y + r * std::sin(a));
+      p.Pen(b.colour, 1)
+          .Line(b.x + 0.3 * r * std::cos(a), b.y + 0.3 * r * std::sin(a), b.x + r * std::cos(a),
+                b.y + r * std::sin(a));
       p.Blob(b.x + r * std::cos(a), b.y + r * std::sin(a), 2, b.tip);
     }
     p.Blob(b.x, b.y, 2, kWhite);
@@ -170,16 +173,20 @@ void Calligraphy(Painter& p, double t) {
     const double s = static_cast<double>(i) / n;
     // The top bowl turns counter-clockwise from its upper right to its bottom, the lower bowl
     // clockwise from its top round to its lower left.
-    const double deg = s < 0.5 ? 20 + 250 * (s / 0.5) : 90 - 250 * ((s - 0.5) / 0.5);
+    const double deg = s < 0.5 ? 20 + 250 * (s / 0.5) : 90 - 215 * ((s - 0.5) / 0.5);
     const double cy = s < 0.5 ? 12.5 : 25.5, r = 6.5;
     path.push_back({18 + r * std::cos(deg * kPi / 180), cy - r * std::sin(deg * kPi / 180)});
   }
-  const int shown = 10 + static_cast<int>((n - 10) * t);
+  const int shown = 16 + static_cast<int>((n - 16) * t);
   const Pt nib{2.4, -2.4};
   for (int i = 1; i <= shown && i <= n; ++i) {
     const Pt a = path[i - 1], b = path[i];
-    p.NoPen().Brush(Shade(kBlue, 5)).Poly({{a.x - nib.x, a.y - nib.y}, {a.x + nib.x, a.y + nib.y},
-                                           {b.x + nib.x, b.y + nib.y}, {b.x - nib.x, b.y - nib.y}});
+    p.NoPen()
+        .Brush(Shade(kBlue, 5))
+        .Poly({{a.x - nib.x, a.y - nib.y},
+               {a.x + nib.x, a.y + nib.y},
+               {b.x + nib.x, b.y + nib.y},
+               {b.x - nib.x, b.y - nib.y}});
   }
   const Pt end = path[std::min(shown, n)];
   DrawBrush(p, {end, 40}, 20, 6, Shade(kBlue, 5), true, kThin);

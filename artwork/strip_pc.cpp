@@ -29,13 +29,20 @@ void Picture(Painter& p, double x, double y, double w, double h) {
 // A fat arrow pointing up (dir -1) or down (dir 1), its point at (x, y).
 void FatArrow(Painter& p, double x, double y, int dir, COLORREF fill) {
   const double d = -dir;
-  p.Style(kBlack, fill, 1).Poly({{x, y}, {x + 5, y + 5 * d}, {x + 2, y + 5 * d}, {x + 2, y + 10 * d},
-                                 {x - 2, y + 10 * d}, {x - 2, y + 5 * d}, {x - 5, y + 5 * d}});
+  p.Style(kBlack, fill, 1)
+      .Poly({{x, y},
+             {x + 5, y + 5 * d},
+             {x + 2, y + 5 * d},
+             {x + 2, y + 10 * d},
+             {x - 2, y + 10 * d},
+             {x - 2, y + 5 * d},
+             {x - 5, y + 5 * d}});
 }
 
 // A yellow folder; `lid` 0 closed .. 1 wide open.
 void Folder(Painter& p, double l, double t, double r, double b, double lid) {
-  p.Style(kBlack, Shade(kOrange, 2), 1).Poly({{l, t}, {l + 7, t}, {l + 9, t + 3}, {r, t + 3}, {r, b}, {l, b}});
+  p.Style(kBlack, Shade(kOrange, 2), 1)
+      .Poly({{l, t}, {l + 7, t}, {l + 9, t + 3}, {r, t + 3}, {r, b}, {l, b}});
   const double top = t + 5 + 4 * lid;
   p.Style(kBlack, Shade(kYellow, 5), 1).Poly({{l, b}, {l + 3 * lid, top}, {r + 3 * lid, top}, {r, b}});
 }

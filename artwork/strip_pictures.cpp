@@ -75,13 +75,20 @@ void SmallStamps(Painter& p, double t) {
   for (int i = 0; i < shown; ++i) {
     const Pt c = where[i];
     switch (i) {
-      case 0: DrawStar(p, c, 7, 3, Shade(kYellow, 5), kThin); break;
-      case 1: DrawHeart(p, c, 13, Shade(kRed, 5), kThin); break;
-      case 2: DrawSmiley(p, c, 6, Shade(kOrange, 3), kThin); break;
+      case 0:
+        DrawStar(p, c, 7, 3, Shade(kYellow, 5), kThin);
+        break;
+      case 1:
+        DrawHeart(p, c, 13, Shade(kRed, 5), kThin);
+        break;
+      case 2:
+        DrawSmiley(p, c, 6, Shade(kOrange, 3), kThin);
+        break;
       default:
         for (int k = 0; k < 5; ++k) {
           const double a = 2 * kPi * k / 5;
-          p.Style(kBlack, Shade(kMagenta, 3), 1).Circle(c.x + 3.5 * std::cos(a), c.y + 3.5 * std::sin(a), 2.5);
+          p.Style(kBlack, Shade(kMagenta, 3), 1)
+              .Circle(c.x + 3.5 * std::cos(a), c.y + 3.5 * std::sin(a), 2.5);
         }
         p.Style(kBlack, Shade(kYellow, 6), 1).Circle(c.x, c.y, 2);
     }

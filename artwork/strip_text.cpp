@@ -26,7 +26,8 @@ void Typing(Painter& p, double t) {
   double x = 4;
   for (int i = 0; i < shown; ++i) {
     // Stamped twice a pixel apart, so the thin strokes of the small lettering read as bold.
-    for (double dx : {0, 1}) p.Text(x + dx, 11, letters.substr(i, 1), 13, colours[i], gdi::TA_LEFT | gdi::TA_TOP);
+    for (double dx : {0, 1})
+      p.Text(x + dx, 11, letters.substr(i, 1), 13, colours[i], gdi::TA_LEFT | gdi::TA_TOP);
     x += p.TextWidth(letters.substr(i, 1), 13) + 1;
   }
   p.Pen(kBlack, 2).Line(x + 1, 9, x + 1, 29);
@@ -45,8 +46,8 @@ void ShadowText(Painter& p, double t) {
 // EXPLODING TEXT: copies of a letter bursting outward in rainbow layers.
 void ExplodingText(Painter& p, double t) {
   Tile(p, Shade(kBlue, 9));
-  const COLORREF layers[] = {Shade(kViolet, 5), Shade(kBlue, 0), Shade(kGreen, 4), Shade(kYellow, 6),
-                             Shade(kOrange, 5), Shade(kRed, 5)};
+  const COLORREF layers[] = {Shade(kViolet, 5), Shade(kBlue, 0),   Shade(kGreen, 4),
+                             Shade(kYellow, 6), Shade(kOrange, 5), Shade(kRed, 5)};
   const int n = 2 + static_cast<int>(std::lround(t * 4));
   for (int i = n - 1; i >= 0; --i) {
     const double h = 11 + 5 * i;

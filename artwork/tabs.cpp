@@ -36,7 +36,10 @@ struct TabArt {
 std::vector<TabArt> AllTabs() {
   return {
       // PENCILS
-      {1, "1", [](Painter& p) { DrawPencil(p, {{3, 27}, 45}, 30, 9, Shade(kYellow, 7), kLine); }},
+      {1, "1",
+       [](Painter& p) {
+         DrawPencil(p, {{3, 27}, 45}, 30, 9, Shade(kYellow, 7), kLine);
+       }},
       // PAINT: a brush and the splash it left.
       {2, "2",
        [](Painter& p) {
@@ -70,7 +73,10 @@ std::vector<TabArt> AllTabs() {
       // TEXT: a big letter.
       {6, "6", [](Painter& p) { p.OutlinedText(13, 0, "A", 26, Shade(kMagenta, 5), kBlack, 1); }},
       // ERASERS
-      {7, "7", [](Painter& p) { DrawEraser(p, {{4, 24}, 35}, 26, 12, kLine); }},
+      {7, "7",
+       [](Painter& p) {
+         DrawEraser(p, {{4, 24}, 35}, 26, 12, kLine);
+       }},
       // MAGIC: a wand with sparkles.
       {8, "8",
        [](Painter& p) {

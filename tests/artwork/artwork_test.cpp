@@ -35,9 +35,9 @@ struct Strip {
   int slots;
 };
 const std::vector<Strip>& Strips() {
-  static const std::vector<Strip> strips = {{"a900.kvr", 10}, {"a901.kvr", 10}, {"a902.kvr", 10}, {"a903.kvr", 10},
-                                            {"a904.kvr", 10}, {"a905.kvr", 6},  {"a906.kvr", 10}, {"a907.kvr", 10},
-                                            {"a908.kvr", 7},  {"a910.kvr", 9}};
+  static const std::vector<Strip> strips = {
+      {"a900.kvr", 10}, {"a901.kvr", 10}, {"a902.kvr", 10}, {"a903.kvr", 10}, {"a904.kvr", 10},
+      {"a905.kvr", 6},  {"a906.kvr", 10}, {"a907.kvr", 10}, {"a908.kvr", 7},  {"a910.kvr", 9}};
   return strips;
 }
 
@@ -65,10 +65,10 @@ struct Picture {
 // Every picture the generator writes besides the cursors, with the size the program relies on.
 const std::vector<Picture>& Pictures() {
   static const std::vector<Picture> pictures = [] {
-    std::vector<Picture> p = {{"a1.kvr", 79, 179},      {"a911.kvr", 140, 60},     {"about.kvr", 484, 150},
-                              {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},      {"icon256.kvr", 256, 256},
-                              {"jukebox.kvr", 320, 200}, {"sndon.kvr", 32, 32},     {"sndoff.kvr", 32, 32},
-                              {"muson.kvr", 32, 32},     {"musoff.kvr", 32, 32},    {"jukeok.kvr", 40, 40}};
+    std::vector<Picture> p = {{"a1.kvr", 79, 179},       {"a911.kvr", 140, 60},  {"about.kvr", 484, 150},
+                              {"aboutbtn.kvr", 120, 40}, {"icon.kvr", 64, 64},   {"icon256.kvr", 256, 256},
+                              {"jukebox.kvr", 320, 200}, {"sndon.kvr", 32, 32},  {"sndoff.kvr", 32, 32},
+                              {"muson.kvr", 32, 32},     {"musoff.kvr", 32, 32}, {"jukeok.kvr", 40, 40}};
     for (const auto& strip : Strips()) p.push_back({strip.name, 400, 245});
     for (int n : TabIconNumbers()) p.push_back({"icons/icon" + std::to_string(n) + ".kvr", 32, 64});
     for (int i = 0; i < 8; ++i) p.push_back({"pa0" + std::to_string(i) + ".kvr", 8, 8});
@@ -218,7 +218,8 @@ TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
     const gdi::HBITMAP b = Load(strip.name);
     ASSERT_TRUE(b);
     for (int f = 0; f < 5; ++f)
-      for (int x = 0; x < 400; ++x) ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
+      for (int x = 0; x < 400; ++x)
+        ASSERT_EQ(At(b, x, 41 * f + 40), 0u) << "gap below frame " << f << " at x " << x;
     auto icon = [&](int slot, int frame) {
       std::vector<COLORREF> px;
       for (int y = 0; y < 40; ++y)
@@ -237,7 +238,8 @@ TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
       }
       for (int f = 0; f < 6; ++f) {
         const auto px = icon(slot, f);
-        EXPECT_GE(std::set<COLORREF>(px.begin(), px.end()).size(), 3u) << "slot " << slot + 1 << " frame " << f;
+        EXPECT_GE(std::set<COLORREF>(px.begin(), px.end()).size(), 3u)
+            << "slot " << slot + 1 << " frame " << f;
       }
       EXPECT_NE(icon(slot, 0), icon(slot, 5)) << "slot " << slot + 1 << " does not move";
       first_frames.insert(icon(slot, 0));
@@ -250,7 +252,8 @@ TEST_F(ArtworkTest, IconStripFramesSitAtTheirPitchAndEveryIconMoves) {
 TEST_F(ArtworkTest, PicturesUseOnlyPaletteColours) {
   const std::set<COLORREF> palette(art::kPaletteColours.begin(), art::kPaletteColours.end());
   for (const auto& p : Pictures()) {
-    if (p.name == "icon256.kvr" || p.name == "icon.kvr") continue;  // the desktop shows these, not the program
+    if (p.name == "icon256.kvr" || p.name == "icon.kvr")
+      continue;  // the desktop shows these, not the program
     const gdi::HBITMAP b = Load(p.name);
     ASSERT_TRUE(b);
     int strays = 0;
