@@ -75,6 +75,9 @@ void ResetSharedState() {
   MirrorKind = 2;
   QuillKind = 1;
   RollerKind = 4;
+  TriangleKind = 1;
+  TrapezoidKind = 1;
+  ParallelogramKind = 4;
   StrokeStarted = false;
 }
 

@@ -124,6 +124,11 @@ inline int NibDirection = 1;
 inline int MirrorKind = 2;
 inline int QuillKind = 1;
 inline int RollerKind = 4;
+// The shape tools' forms: the triangle 1..3, the trapezoid 1 or 2, and the parallelogram's slant,
+// 3 for two vertical sides or 4 for two horizontal ones.
+inline int TriangleKind = 1;
+inline int TrapezoidKind = 1;
+inline int ParallelogramKind = 4;
 
 // Whether the stroke in progress began with a left press on the canvas. The end phase runs
 // only for a release that ends such a stroke, so a right click or a press that began elsewhere
