@@ -8,6 +8,7 @@
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "tools/helpers.h"
+#include "tools/shapes.h"
 
 namespace pd {
 
@@ -37,6 +38,37 @@ void CrazyPenStart(int, int) { ForcePenSize(2); }
 void RibbonStart(int, int) { ForcePenSize(10); }
 void RestorePenSizeEnd(int, int) { RestoreForcedPenSize(); }
 
+// The rubber-band shapes: the outline follows the mouse from the press, and the release draws
+// the finished figure and plays its sound (0: none). A release on the press row or the press
+// column draws nothing and stays silent, and the last outline stays where it was.
+template <void (*Shape)(int x, int y, int phase), int Sound>
+ToolPhases ShapeRow() {
+  return {[](int x, int y) { Shape(x, y, kShapeOutline); },
+          [](int x, int y, COLORREF) { Shape(x, y, kShapeOutline); },
+          [](int x, int y) {
+            if (x == AnchorX || y == AnchorY) return;
+            Shape(x, y, kShapeFinished);
+            if (Sound != 0) PlaySoundEffect(Sound);
+          }};
+}
+void TriangleOfKind(int x, int y, int phase) { TriangleShape(x, y, TriangleKind, phase); }
+void TrapezoidOfKind(int x, int y, int phase) { TrapezoidShape(x, y, TrapezoidKind, phase); }
+
+// PARALLELOGRAM's first step pulls out a box; its release starts the second step and holds the
+// button for the child, so the slanted outline follows plain mouse moves until the next click.
+void ParallelogramBoxStart(int x, int y) { ParallelogramBox(x, y); }
+void ParallelogramBoxDrag(int x, int y, COLORREF) { ParallelogramBox(x, y); }
+void ParallelogramBoxEnd(int, int) {
+  ParallelogramTakeOver(ParallelogramKind);
+  CurrentTool = 55;
+  ButtonHeld = true;
+}
+void ParallelogramSlantDrag(int x, int y, COLORREF) { ParallelogramSlant(x, y, ParallelogramKind, kShapeOutline); }
+void ParallelogramSlantEnd(int x, int y) {
+  ParallelogramSlant(x, y, ParallelogramKind, kShapeFinished);
+  CurrentTool = 54;
+}
+
 // BOMB leaves no tool selected once its animation is over.
 void BombEnd(int, int) { CurrentTool = 0; }
 
@@ -45,7 +77,15 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[1] = {PencilStart, PencilDrag, nullptr};
   t[5] = {CrazyPenStart, nullptr, RestorePenSizeEnd};
   t[20] = t[29] = t[30] = {RibbonStart, nullptr, RestorePenSizeEnd};
+  t[31] = ShapeRow<RectangleShape, 9>();
+  t[32] = ShapeRow<RoundedRectangleShape, 13>();
+  t[33] = ShapeRow<EllipseShape, 26>();
+  t[34] = ShapeRow<TriangleOfKind, 0>();
+  t[35] = ShapeRow<TrapezoidOfKind, 25>();
   t[47] = {nullptr, nullptr, BombEnd};
+  t[52] = {[](int x, int y) { WedgeOutline(x, y); }, [](int x, int y, COLORREF) { WedgeOutline(x, y); }};
+  t[54] = {ParallelogramBoxStart, ParallelogramBoxDrag, ParallelogramBoxEnd};
+  t[55] = {nullptr, ParallelogramSlantDrag, ParallelogramSlantEnd};
   return t;
 }
 
@@ -119,6 +159,14 @@ void ShowCoordinates(int x, int y) {
 void FinishPendingTool() {
   // Typing, stamps and the box selection arrive with their tools; each ends here.
   RestoreForcedPenSize();
+  // A parallelogram waiting for its second step holds the button for the mouse. The child has
+  // chosen something else: its outline goes, the button is let go so the next tool does not
+  // draw on plain moves, and the parallelogram starts again at its first step.
+  if (CurrentTool == 55) {
+    AbandonParallelogram(ParallelogramKind);
+    ButtonHeld = false;
+    CurrentTool = 54;
+  }
   if (SelectionActive) {
     RestoreCanvasSnapshot();
     SelectionActive = false;
