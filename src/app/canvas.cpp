@@ -16,10 +16,14 @@ WindowCanvas::WindowCanvas(platform::Window* window) : window_(window) {
     old_palette_ = gdi::SelectPalette(dc_, AppPalette, false);
     gdi::RealizePalette(dc_);
   }
+  old_pen_ = gdi::GetCurrentObject(dc_, gdi::ObjType::Pen);
+  old_brush_ = gdi::GetCurrentObject(dc_, gdi::ObjType::Brush);
 }
 
 WindowCanvas::~WindowCanvas() {
   if (old_palette_) gdi::SelectPalette(dc_, old_palette_, true);
+  if (old_pen_) gdi::SelectObject(dc_, old_pen_);
+  if (old_brush_) gdi::SelectObject(dc_, old_brush_);
   if (window_) platform::ReleaseDC(window_, dc_);
 }
 

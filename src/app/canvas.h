@@ -1,6 +1,8 @@
 // The canvas bracket: every routine that draws on a window takes its DC, selects and realizes
 // AppPalette, draws, and on the way out selects the old palette back (forced into the
-// background) and releases the DC. One scoped object does all of it, so no return path leaks.
+// background), puts back the pen and brush the DC started with and releases the DC. One scoped
+// object does all of it, so no return path leaks. Pens, brushes and regions a routine makes are
+// scoped handles of its own: they live while selected and are gone once the canvas is released.
 #pragma once
 
 #include "app/state.h"
@@ -26,6 +28,8 @@ class WindowCanvas {
   platform::Window* window_;
   gdi::HDC dc_;
   gdi::HPALETTE old_palette_;
+  gdi::HGDIOBJ old_pen_;
+  gdi::HGDIOBJ old_brush_;
 };
 
 // A memory DC over a bitmap with AppPalette selected, for drawing into off-screen pictures.

@@ -79,6 +79,8 @@ void ResetSharedState() {
   TrapezoidKind = 1;
   ParallelogramKind = 4;
   StrokeStarted = false;
+  ShadeTriple = {95, 94, 93};  // row 9, shade 5: the start-up red
+  ShapePointCount = 0;
 }
 
 }  // namespace pd

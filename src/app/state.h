@@ -135,6 +135,15 @@ inline int ParallelogramKind = 4;
 // never runs a tool's end phase on a stale anchor.
 inline bool StrokeStarted = false;
 
+// The current shade and the two lighter shades beside it in its row, as palette indices; the
+// three-colour tools paint with them. UpdateShadeTriple recomputes it when the colour changes.
+inline std::array<int, 3> ShadeTriple{95, 94, 93};
+// The vertices of the polygon shape being drawn: ShapePointCount of them are valid. The list
+// holds kShapePointCapacity vertices and is never written past its end.
+constexpr int kShapePointCapacity = 5001;
+inline std::array<gdi::POINT, kShapePointCapacity> ShapePoints{};
+inline int ShapePointCount = 0;
+
 void ResetSharedState();
 
 // The program's one random generator: Random(n) is uniform over 0..n-1 (0 when n <= 0).
