@@ -63,7 +63,9 @@ void ParallelogramBoxEnd(int, int) {
   CurrentTool = 55;
   ButtonHeld = true;
 }
-void ParallelogramSlantDrag(int x, int y, COLORREF) { ParallelogramSlant(x, y, ParallelogramKind, kShapeOutline); }
+void ParallelogramSlantDrag(int x, int y, COLORREF) {
+  ParallelogramSlant(x, y, ParallelogramKind, kShapeOutline);
+}
 void ParallelogramSlantEnd(int x, int y) {
   ParallelogramSlant(x, y, ParallelogramKind, kShapeFinished);
   CurrentTool = 54;

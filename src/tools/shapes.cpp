@@ -26,13 +26,19 @@ struct Figure {
 
 // The rounded rectangle's corner ellipses are a quarter of its width by a quarter of its height.
 // The other figures are handed the same sizes and ignore them.
-int CornerWidth(int ax, int px) { return std::abs(ax - px) / 4; }
+int CornerWidth(int ax, int px) {
+  return std::abs(ax - px) / 4;
+}
 
-void TraceRectangle(const HDC& dc, int ax, int ay, int px, int py, int) { Rectangle(dc, ax, ay, px, py); }
+void TraceRectangle(const HDC& dc, int ax, int ay, int px, int py, int) {
+  Rectangle(dc, ax, ay, px, py);
+}
 void TraceRoundRect(const HDC& dc, int ax, int ay, int px, int py, int) {
   RoundRect(dc, ax, ay, px, py, CornerWidth(ax, px), CornerWidth(ay, py));
 }
-void TraceEllipse(const HDC& dc, int ax, int ay, int px, int py, int) { Ellipse(dc, ax, ay, px, py); }
+void TraceEllipse(const HDC& dc, int ax, int ay, int px, int py, int) {
+  Ellipse(dc, ax, ay, px, py);
+}
 
 // The triangle's outline is three separate lines in the order of its form; each line leaves its
 // end pixel out, so where two of them meet the XOR of one corner pixel may cancel. That is the
@@ -91,7 +97,9 @@ constexpr Figure kEllipse{kRegionEllipse, TraceEllipse, nullptr};
 constexpr Figure kTriangle{34, TraceTriangle, TrianglePoints};
 constexpr Figure kTrapezoid{35, TraceTrapezoid, TrapezoidPoints};
 
-COLORREF OutlineColour() { return PaletteColours[kWhiteIndex] | kPaletteRelative; }
+COLORREF OutlineColour() {
+  return PaletteColours[kWhiteIndex] | kPaletteRelative;
+}
 
 // The rubber band's drawing tools: XOR, a one-pixel white pen and no fill.
 void SelectOutlineTools(const HDC& dc) {
@@ -211,11 +219,21 @@ int TrapezoidPoints(int ax, int ay, int px, int py, int form, POINT* points) {
   return 4;
 }
 
-void RectangleShape(int x, int y, int phase) { RubberBand(kRectangle, x, y, 0, phase); }
-void RoundedRectangleShape(int x, int y, int phase) { RubberBand(kRoundRect, x, y, 0, phase); }
-void EllipseShape(int x, int y, int phase) { RubberBand(kEllipse, x, y, 0, phase); }
-void TriangleShape(int x, int y, int form, int phase) { RubberBand(kTriangle, x, y, form, phase); }
-void TrapezoidShape(int x, int y, int form, int phase) { RubberBand(kTrapezoid, x, y, form, phase); }
+void RectangleShape(int x, int y, int phase) {
+  RubberBand(kRectangle, x, y, 0, phase);
+}
+void RoundedRectangleShape(int x, int y, int phase) {
+  RubberBand(kRoundRect, x, y, 0, phase);
+}
+void EllipseShape(int x, int y, int phase) {
+  RubberBand(kEllipse, x, y, 0, phase);
+}
+void TriangleShape(int x, int y, int form, int phase) {
+  RubberBand(kTriangle, x, y, form, phase);
+}
+void TrapezoidShape(int x, int y, int form, int phase) {
+  RubberBand(kTrapezoid, x, y, form, phase);
+}
 
 void ParallelogramBox(int x, int y) {
   const int ax = AnchorX, ay = AnchorY;

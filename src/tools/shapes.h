@@ -19,7 +19,9 @@ namespace pd {
 enum : int { kShapeOutline = 1, kShapeFinished = 2 };
 
 // The halfway point between a and b, rounded toward a.
-constexpr int Midway(int a, int b) { return b < a ? a - (a - b) / 2 : a + (b - a) / 2; }
+constexpr int Midway(int a, int b) {
+  return b < a ? a - (a - b) / 2 : a + (b - a) / 2;
+}
 
 // RECTANGLE, ROUNDED RECTANGLE (corner ellipses a quarter of the width by a quarter of the
 // height) and ELLIPSE, spanned by the anchor and (x, y). In the finished phase styles 0..15 fill

@@ -55,7 +55,8 @@ class ShapesTest : public AppTest {
         pattern->At(x, y) = gdi::PixelFromColorref((x + y) % 4 == 0 ? gdi::RGB(0, 0, 0) : PaletteColours[45]);
     gdi::HBITMAP texture = gdi::CreateDIBSection32(54, 54);
     for (int y = 0; y < 54; ++y)
-      for (int x = 0; x < 54; ++x) texture->At(x, y) = gdi::PixelFromColorref(PaletteColours[(x / 9 + y / 9 * 10) % 160]);
+      for (int x = 0; x < 54; ++x)
+        texture->At(x, y) = gdi::PixelFromColorref(PaletteColours[(x / 9 + y / 9 * 10) % 160]);
     std::string error;
     ASSERT_TRUE(gdi::SaveBmp24((dir / "pa01.kvr").string(), *pattern, &error)) << error;
     ASSERT_TRUE(gdi::SaveBmp24((dir / "pb3.kvr").string(), *texture, &error)) << error;
@@ -106,8 +107,8 @@ struct OutlineTool {
   int tool, form;
 };
 constexpr OutlineTool kOutlineTools[] = {
-    {"rectangle", 31, 0},   {"rounded", 32, 0},     {"ellipse", 33, 0},     {"triangle 1", 34, 1},
-    {"triangle 2", 34, 2},  {"triangle 3", 34, 3},  {"trapezoid 1", 35, 1}, {"trapezoid 2", 35, 2},
+    {"rectangle", 31, 0},         {"rounded", 32, 0},    {"ellipse", 33, 0},     {"triangle 1", 34, 1},
+    {"triangle 2", 34, 2},        {"triangle 3", 34, 3}, {"trapezoid 1", 35, 1}, {"trapezoid 2", 35, 2},
     {"parallelogram box", 54, 0}, {"wedge", 52, 0},
 };
 
@@ -120,11 +121,12 @@ TEST_F(ShapesTest, EveryShapeDrawsItsReferenceFigure) {
   struct Case {
     const char* name;
     int tool, form, fill, pen;
-    std::vector<Point> path;     // press, drags, release
-    std::vector<Point> second;   // the parallelogram's plain moves, then its click
+    std::vector<Point> path;    // press, drags, release
+    std::vector<Point> second;  // the parallelogram's plain moves, then its click
     gdi::RECT box;
     std::vector<int> sounds;
   } cases[] = {
+      // clang-format off
       {"rectangle_cross_hatch", 31, 0, 4, 2, {{20, 20}, {60, 40}, {110, 80}, {100, 75}}, {}, {10, 10, 130, 95}, {9}},
       {"rounded_solid", 32, 0, 1, 3, {{20, 20}, {70, 90}, {120, 60}}, {}, {10, 10, 130, 100}, {13}},
       {"ellipse_hollow_up_left", 33, 0, 0, 2, {{130, 90}, {80, 50}, {30, 20}}, {}, {20, 10, 140, 100}, {26}},
@@ -138,6 +140,7 @@ TEST_F(ShapesTest, EveryShapeDrawsItsReferenceFigure) {
       {"parallelogram_horizontal_gradient", 54, 4, 19, 2, {{30, 30}, {70, 50}}, {{90, 60}, {120, 90}},
        {20, 20, 130, 100}, {}},
       {"wedge", 52, 0, 1, 2, {{80, 20}, {100, 60}, {60, 80}}, {}, {30, 10, 130, 90}, {}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,7 +170,8 @@ TEST_F(ShapesTest, EveryDragRemovesThePreviousOutlineExactly) {
   // However the mouse wandered, the picture under the button shows only the outline of the last
   // point: every earlier outline was taken off pixel for pixel, on a busy picture.
   const Point a{70, 50};
-  const std::vector<Point> wander = {{72, 51}, {120, 90}, {20, 10}, {71, 100}, {140, 50}, {30, 80}, {100, 20}};
+  const std::vector<Point> wander = {{72, 51},  {120, 90}, {20, 10}, {71, 100},
+                                     {140, 50}, {30, 80},  {100, 20}};
   for (const OutlineTool& t : kOutlineTools) {
     SCOPED_TRACE(t.name);
     CurrentTool = t.tool;
