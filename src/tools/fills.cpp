@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -16,18 +17,20 @@ namespace pd {
 using namespace gdi;
 
 bool IsPolygonRegionKind(int kind) {
-  switch (kind) {
-    case 34: case 35: case 36: case 37: case 39: case 40: case 41: case 54: return true;
-    default: return false;
-  }
+  constexpr int kPolygonKinds[] = {34, 35, 36, 37, 39, 40, 41, 54};
+  return std::find(std::begin(kPolygonKinds), std::end(kPolygonKinds), kind) != std::end(kPolygonKinds);
 }
 
 HRGN MakeShapeRegion(int kind, int x1, int y1, int x2, int y2, int cw, int ch) {
   switch (kind) {
-    case kRegionRectangle: return CreateRectRgn(x1, y1, x2, y2);
-    case kRegionRoundRect: return CreateRoundRectRgn(x1, y1, x2, y2, cw, ch);
-    case kRegionEllipse: return CreateEllipticRgn(x1, y1, x2, y2);
-    default: break;
+    case kRegionRectangle:
+      return CreateRectRgn(x1, y1, x2, y2);
+    case kRegionRoundRect:
+      return CreateRoundRectRgn(x1, y1, x2, y2, cw, ch);
+    case kRegionEllipse:
+      return CreateEllipticRgn(x1, y1, x2, y2);
+    default:
+      break;
   }
   if (!IsPolygonRegionKind(kind)) return nullptr;
   const int count = std::clamp(ShapePointCount, 0, kShapePointCapacity);
@@ -38,7 +41,7 @@ HRGN MakeShapeRegion(int kind, int x1, int y1, int x2, int y2, int cw, int ch) {
 
 namespace {
 
-constexpr std::array<int, 6> kHatchOfStyle = {HS_HORIZONTAL, HS_VERTICAL, HS_CROSS,
+constexpr std::array<int, 6> kHatchOfStyle = {HS_HORIZONTAL, HS_VERTICAL,  HS_CROSS,
                                               HS_BDIAGONAL,  HS_FDIAGONAL, HS_DIAGCROSS};
 
 HBRUSH MakePatternBrush(int style) {
@@ -118,7 +121,9 @@ void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch)
   SelectClipRgn(dc, region);
 
   const int w = x2 - x1, h = y2 - y1;
-  const long double span = style.run == BandRun::Across ? w : style.run == BandRun::Down ? h : std::int64_t{w} + h;
+  const long double span = style.run == BandRun::Across ? w
+                           : style.run == BandRun::Down ? h
+                                                        : std::int64_t{w} + h;
   const auto step = static_cast<float>(span * 0.1L);
   for (int k = 0; k < 10; ++k) {
     SelectObject(dc, pens[k]);
@@ -129,10 +134,17 @@ void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch)
     }
     for (int x = BandStart(x1, step, k), last = BandStart(x1, step, k + 1); x <= last; ++x) {
       switch (style.run) {
-        case BandRun::Across: LineSegment(dc, x, y1, x, y2); break;
-        case BandRun::DiagonalDown: LineSegment(dc, x, y1, x - h, y2); break;
-        case BandRun::DiagonalUp: LineSegment(dc, x, y2, x - h, y1); break;
-        case BandRun::Down: break;
+        case BandRun::Across:
+          LineSegment(dc, x, y1, x, y2);
+          break;
+        case BandRun::DiagonalDown:
+          LineSegment(dc, x, y1, x - h, y2);
+          break;
+        case BandRun::DiagonalUp:
+          LineSegment(dc, x, y2, x - h, y1);
+          break;
+        case BandRun::Down:
+          break;
       }
     }
   }

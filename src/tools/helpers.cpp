@@ -71,8 +71,8 @@ constexpr std::array<EdgeSteps, 9> kLightSteps = {{
 }};
 
 int ClampToInt(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                    std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -106,8 +106,12 @@ void ShadedSolid(int cx, int cy, int rx, int ry, int kind, int light, int row) {
     const int top = ClampToInt(t + RoundHalfEven(fi * step_t));
     const int bottom = ClampToInt(b - RoundHalfEven(fi * step_b));
     switch (kind) {
-      case kSolidEllipse: Ellipse(dc, left, top, right, bottom); break;
-      case kSolidBox: Rectangle(dc, left, top, right, bottom); break;
+      case kSolidEllipse:
+        Ellipse(dc, left, top, right, bottom);
+        break;
+      case kSolidBox:
+        Rectangle(dc, left, top, right, bottom);
+        break;
       case kSolidRoundBox: {
         const int w = ClampToInt(std::llabs(std::int64_t{left} - right) / 2);
         const int h = ClampToInt(std::llabs(std::int64_t{top} - bottom) / 2);

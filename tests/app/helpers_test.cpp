@@ -27,7 +27,9 @@ using gdi::RGB;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // A texture pixel that tells where in the tile it came from.
-constexpr COLORREF TexturePixel(int x, int y) { return RGB(4 * x, 4 * y, 200); }
+constexpr COLORREF TexturePixel(int x, int y) {
+  return RGB(4 * x, 4 * y, 200);
+}
 
 class HelpersTest : public AppTest {
  protected:
@@ -101,8 +103,8 @@ TEST(RoundingTest, HalfwayGoesToTheEvenNeighbour) {
 TEST(PointDistanceTest, RoundsTheEuclideanDistance) {
   EXPECT_EQ(PointDistance(0, 0, 3, 4), 5);
   EXPECT_EQ(PointDistance(3, 4, 0, 0), 5);
-  EXPECT_EQ(PointDistance(0, 0, 1, 1), 1);     // 1.414
-  EXPECT_EQ(PointDistance(-1, -1, 1, 2), 4);   // 3.606
+  EXPECT_EQ(PointDistance(0, 0, 1, 1), 1);    // 1.414
+  EXPECT_EQ(PointDistance(-1, -1, 1, 2), 4);  // 3.606
   EXPECT_EQ(PointDistance(10, 10, 10, 10), 0);
   // The differences are single-precision floats: 2^24 + 1 is held as 2^24.
   EXPECT_EQ(PointDistance(0, 0, 16777217, 0), 16777216);
@@ -115,9 +117,9 @@ TEST(PointDistanceTest, ExactHalvesInExtendedPrecisionGoToEven) {
   if (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "needs the x87 extended format";
   // sqrt(dx^2 + dy^2) comes out as exactly k + 0.5 for these (the true roots lie within half a
   // unit of the last place of it).
-  EXPECT_EQ(PointDistance(0, 0, 1831960576, 1875064832), 2621440000LL);   // 2621440000.5
+  EXPECT_EQ(PointDistance(0, 0, 1831960576, 1875064832), 2621440000LL);  // 2621440000.5
   EXPECT_EQ(PointDistance(std::numeric_limits<int>::min(), 0, 1083427840, 389683),
-            3230911512LL);                                                 // 3230911511.5
+            3230911512LL);  // 3230911511.5
 }
 
 // ---- lines ---------------------------------------------------------------------------------------
@@ -192,7 +194,8 @@ TEST_F(HelpersTest, PatternBlackTakesTheCurrentColourAndOtherPixelsKeepTheirs) {
     gdi::HBRUSH plain = MakeFillBrush(12, PaletteColours[25] | kPaletteRelative);
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x)
-        EXPECT_EQ(gdi::ColorrefFromPixel(plain->pattern[y * 8 + x]), (x + y) % 2 ? RGB(0, 128, 0) : RGB(9, 9, 9));
+        EXPECT_EQ(gdi::ColorrefFromPixel(plain->pattern[y * 8 + x]),
+                  (x + y) % 2 ? RGB(0, 128, 0) : RGB(9, 9, 9));
   }
   EXPECT_TRUE(hl::Dialogs().asked.empty());
   EXPECT_EQ(gdi::GdiLiveObjects(), baseline_);
@@ -221,8 +224,12 @@ struct BandProbe {
 };
 BandProbe ProbeBand(int style, int k) {
   switch (style) {
-    case 16: case 17: return {15 + 10 * k, 35};  // step 10 across the width
-    case 18: case 19: return {60, 12 + 5 * k};   // step 5 down the height
+    case 16:
+    case 17:
+      return {15 + 10 * k, 35};  // step 10 across the width
+    case 18:
+    case 19:
+      return {60, 12 + 5 * k};  // step 5 down the height
     default: {
       // Step 15 along x + y: a line of band k starts at (x, 10) and runs down-left at 45 degrees
       // (20, 23) or starts at (x, 60) and runs up-left (21, 22).
