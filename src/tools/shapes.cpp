@@ -108,14 +108,22 @@ void SelectOutlineTools(const HDC& dc) {
   SelectObject(dc, CreateBrushIndirect(LOGBRUSH{BS_HOLLOW, 0, 0}));
 }
 
+// The brush of a finished figure of fill style 0..15, null for gradients and textures and for
+// outlines. It is made before the canvas is taken, so that the message of a missing pattern
+// file never shows while the canvas's DC is held.
+HBRUSH FinishedFigureBrush(int phase) {
+  if (phase != kShapeFinished || FillStyle >= kFirstGradientStyle) return nullptr;
+  return MakeFillBrush(FillStyle, CurrentColour | kPaletteRelative);
+}
+
 // Draws a finished figure of fill style 0..15: a PenSize outline in the current colour around
 // the style's brush. Hatches and the hollow brush draw with a transparent background, so the
 // gaps of a hatch show the picture beneath.
 template <typename Draw>
-void DrawWithFillBrush(const HDC& dc, Draw draw) {
+void DrawWithFillBrush(const HDC& dc, const HBRUSH& brush, Draw draw) {
   SetROP2(dc, R2_COPYPEN);
   SelectObject(dc, CreatePen(PS_SOLID, PenSize, CurrentColour | kPaletteRelative));
-  SelectObject(dc, MakeFillBrush(FillStyle, CurrentColour | kPaletteRelative));
+  SelectObject(dc, brush);
   if (FillStyle < kFirstPatternStyle) SetBkMode(dc, TRANSPARENT);
   draw();
   SetBkMode(dc, OPAQUE);
@@ -134,6 +142,7 @@ void FillRegion(int kind, int x1, int y1, int x2, int y2, int cw, int ch) {
 // either draw the new outline or the finished figure.
 void RubberBand(const Figure& figure, int x, int y, int form, int phase) {
   const int ax = AnchorX, ay = AnchorY;
+  const HBRUSH fill = FinishedFigureBrush(phase);
   {
     WindowCanvas canvas(CanvasWindow);
     const HDC& dc = canvas.dc();
@@ -146,8 +155,8 @@ void RubberBand(const Figure& figure, int x, int y, int form, int phase) {
     }
     SetROP2(dc, R2_COPYPEN);
     if (figure.points) ShapePointCount = figure.points(ax, ay, x, y, form, ShapePoints.data());
-    if (FillStyle < kFirstGradientStyle) {
-      DrawWithFillBrush(dc, [&] {
+    if (fill) {
+      DrawWithFillBrush(dc, fill, [&] {
         if (figure.points)
           Polygon(dc, ShapePoints.data(), ShapePointCount);
         else
@@ -269,6 +278,7 @@ void ParallelogramSlant(int x, int y, int slant, int phase) {
   AnchorX = box.ax;
   AnchorY = box.ay;
   const std::array<POINT, 4> corners = SlantCorners(box, slant, x, y);
+  const HBRUSH fill = FinishedFigureBrush(phase);
   {
     WindowCanvas canvas(CanvasWindow);
     const HDC& dc = canvas.dc();
@@ -282,8 +292,8 @@ void ParallelogramSlant(int x, int y, int slant, int phase) {
     SetROP2(dc, R2_COPYPEN);
     std::copy(corners.begin(), corners.end(), ShapePoints.begin());
     ShapePointCount = static_cast<int>(corners.size());
-    if (FillStyle < kFirstGradientStyle) {
-      DrawWithFillBrush(dc, [&] { Polygon(dc, ShapePoints.data(), ShapePointCount); });
+    if (fill) {
+      DrawWithFillBrush(dc, fill, [&] { Polygon(dc, ShapePoints.data(), ShapePointCount); });
       return;
     }
   }
