@@ -27,15 +27,20 @@ int CellOf(int v, std::initializer_list<std::pair<int, int>> ranges) {
 }
 
 // The three columns of the panels laid out as a grid of cells, with a one-pixel gap between them.
-int GridColumn(int x) { return CellOf(x, {{0, 26}, {28, 53}, {55, 79}}); }
+int GridColumn(int x) {
+  return CellOf(x, {{0, 26}, {28, 53}, {55, 79}});
+}
 
 // Left, middle and right thirds of the three-way panels.
-int ThreeWay(int x, int left, int middle, int right) { return x < 28 ? left : x > 54 ? right : middle; }
+int ThreeWay(int x, int left, int middle, int right) {
+  return x < 28 ? left : x > 54 ? right : middle;
+}
 
 void PressPenSize(int x, int) {
   // The last size of each range: X 0..9 gives 1, 10..16 gives 2, ..., 67..79 gives 9.
   static constexpr int kLastX[9] = {9, 16, 23, 30, 38, 46, 55, 66, 79};
-  PenSize = static_cast<int>(std::lower_bound(std::begin(kLastX), std::end(kLastX), x) - std::begin(kLastX)) + 1;
+  PenSize =
+      static_cast<int>(std::lower_bound(std::begin(kLastX), std::end(kLastX), x) - std::begin(kLastX)) + 1;
 }
 
 void PressCubeSize(int x, int) {
@@ -59,7 +64,9 @@ void PressNib(int x, int y) {
     if (PointInBox(x, y, b.left, b.top, b.right, b.bottom)) NibDirection = b.direction;
 }
 
-void PressRoller(int x, int) { RollerKind = x < 40 ? 4 : 3; }
+void PressRoller(int x, int) {
+  RollerKind = x < 40 ? 4 : 3;
+}
 
 void PressFillStyle(int, int) {
   SaveCanvasSnapshot();
@@ -69,7 +76,9 @@ void PressFillStyle(int, int) {
   if (platform::Application::Exists()) platform::Application::Instance().ProcessMessages();
 }
 
-void PressExplode(int x, int) { ExplodeDirection = x > 40 ? 2 : 1; }
+void PressExplode(int x, int) {
+  ExplodeDirection = x > 40 ? 2 : 1;
+}
 
 void PressFont(int, int) {
   if (!ShowFontChooser) return;
@@ -84,23 +93,45 @@ void PressFish(int x, int) {
   CurrentTool = FishKind == 1 ? 27 : 26;
 }
 
-void PressFlip(int x, int) { FlipMode = x < 40 ? 4 : 3; }
+void PressFlip(int x, int) {
+  FlipMode = x < 40 ? 4 : 3;
+}
 
 void PressPixellate(int x, int) {
   PixellateMode = x < 40 ? 1 : 2;
   CurrentTool = PixellateMode == 1 ? 63 : 64;
 }
 
-void PressLighten(int, int y) { LightenDarkenMode = y <= 255 ? 1 : 2; }
-void PressSpray(int x, int) { SprayMode = x < 40 ? 1 : 3; }
-void PressStar(int x, int) { StarKind = x < 40 ? 1 : 2; }
-void PressParallelogram(int x, int) { ParallelogramKind = x < 40 ? 3 : 4; }
-void PressSize(int x, int) { SizeControlMode = x < 40 ? 2 : 1; }
-void PressTrapezoid(int x, int) { TrapezoidKind = x < 40 ? 1 : 2; }
-void PressObject(int x, int) { ObjectKind = ThreeWay(x, 3, 1, 2); }
-void PressMirror(int x, int) { MirrorKind = ThreeWay(x, 2, 1, 3); }
-void PressTriangle(int x, int) { TriangleKind = ThreeWay(x, 1, 2, 3); }
-void PressGrass(int x, int) { GrassKind = ThreeWay(x, 1, 2, 3); }
+void PressLighten(int, int y) {
+  LightenDarkenMode = y <= 255 ? 1 : 2;
+}
+void PressSpray(int x, int) {
+  SprayMode = x < 40 ? 1 : 3;
+}
+void PressStar(int x, int) {
+  StarKind = x < 40 ? 1 : 2;
+}
+void PressParallelogram(int x, int) {
+  ParallelogramKind = x < 40 ? 3 : 4;
+}
+void PressSize(int x, int) {
+  SizeControlMode = x < 40 ? 2 : 1;
+}
+void PressTrapezoid(int x, int) {
+  TrapezoidKind = x < 40 ? 1 : 2;
+}
+void PressObject(int x, int) {
+  ObjectKind = ThreeWay(x, 3, 1, 2);
+}
+void PressMirror(int x, int) {
+  MirrorKind = ThreeWay(x, 2, 1, 3);
+}
+void PressTriangle(int x, int) {
+  TriangleKind = ThreeWay(x, 1, 2, 3);
+}
+void PressGrass(int x, int) {
+  GrassKind = ThreeWay(x, 1, 2, 3);
+}
 
 void PressShadow(int x, int y) {
   const int column = GridColumn(x), row = CellOf(y, {{330, 354}, {356, 379}});
@@ -126,7 +157,9 @@ void PressQuill(int x, int) {
   CurrentTool = QuillKind == 1 ? 12 : 13;
 }
 
-void PressRainbow(int x, int) { RainbowColours = x < 40; }
+void PressRainbow(int x, int) {
+  RainbowColours = x < 40;
+}
 
 struct PanelRule {
   PanelBit panel;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "app/assets.h"
 #include "app/canvas.h"
@@ -26,17 +27,12 @@ int StripOf(int value, std::initializer_list<int> values) {
 
 // The light panel has one picture per direction rather than strips.
 std::string LightPanelFile(int direction) {
-  switch (direction) {
-    case 2: return "a43.kvr";
-    case 3: return "a44.kvr";
-    case 4: return "a45.kvr";
-    case 8: return "a46.kvr";
-    case 7: return "a47.kvr";
-    case 6: return "a48.kvr";
-    case 5: return "a49.kvr";
-    case 9: return "a50.kvr";
-    default: return {};
-  }
+  static constexpr std::pair<int, const char*> kFiles[] = {{2, "a43.kvr"}, {3, "a44.kvr"}, {4, "a45.kvr"},
+                                                           {8, "a46.kvr"}, {7, "a47.kvr"}, {6, "a48.kvr"},
+                                                           {5, "a49.kvr"}, {9, "a50.kvr"}};
+  for (const auto& [value, file] : kFiles)
+    if (value == direction) return file;
+  return {};
 }
 
 // The 26-point figure of the fill-style preview and its bounding box. The first and last points
@@ -110,35 +106,60 @@ int PenSizeMarkerX(int size) {
 
 PanelPlacement PanelPlacementOf(PanelBit panel) {
   switch (panel) {
-    case kPenSizePanel: return {"a28.kvr", 230, 79, 38, 0};
+    case kPenSizePanel:
+      return {"a28.kvr", 230, 79, 38, 0};
     case kCubeSizePanel: {
       const int size = std::clamp(CubeSize, 1, 10);
       return {"a" + std::to_string(80 - size) + ".kvr", 230, 80, 50, 0};
     }
-    case kLightPanel: return {LightPanelFile(LightDirection), 230, 80, 80, 0};
-    case kObjectPanel: return {"a19.kvr", 230, 80, 50, StripOf(ObjectKind, {3, 1, 2})};
-    case kRibbonPanel: return {"a18.kvr", 230, 80, 50, StripOf(RibbonKind, {1, 2, 3})};
-    case kGrassPanel: return {"a14.kvr", 230, 80, 50, StripOf(GrassKind, {1, 2, 3})};
-    case kFlipPanel: return {"a13.kvr", 230, 80, 50, FlipMode == 4 ? 0 : 50};
-    case kPixellatePanel: return {"a8.kvr", 230, 80, 50, PixellateMode == 1 ? 0 : 50};
-    case kLightenPanel: return {"a23.kvr", 230, 80, 50, LightenDarkenMode == 1 ? 0 : 50};
-    case kQuillPanel: return {"a16.kvr", 230, 80, 50, QuillKind == 1 ? 0 : 50};
-    case kFontPanel: return {"a84.kvr", 280, 79, 50, 0};
-    case kFillStylePanel: return {"a3.kvr", 280, 79, 330, 0};
-    case kCubeColourPanel: return {"a20.kvr", 280, 80, 50, StripOf(CubeShade, {2, 4, 5, 7})};
-    case kSizePanel: return {"a9.kvr", 280, 80, 50, SizeControlMode == 1 ? 0 : 50};
-    case kMirrorPanel: return {"a7.kvr", 280, 80, 50, StripOf(MirrorKind, {2, 1, 3})};
-    case kSprayPanel: return {"a10.kvr", 280, 80, 50, SprayMode == 1 ? 0 : 50};
-    case kFishPanel: return {"a15.kvr", 280, 80, 50, FishKind == 1 ? 0 : 50};
-    case kNibPanel: return {"a4.kvr", 281, 80, 50, StripOf(NibDirection, {1, 2, 4, 3})};
-    case kRollerPanel: return {"a6.kvr", 281, 80, 50, RollerKind == 4 ? 50 : 0};
-    case kRainbowPanel: return {"a17.kvr", 330, 80, 50, RainbowColours ? 0 : 50};
-    case kShadowPanel: return {"a21.kvr", 330, 80, 50, StripOf(ShadowDirection, {2, 3, 4, 5, 6, 7})};
-    case kExplodePanel: return {"a24.kvr", 330, 80, 50, ExplodeDirection == 1 ? 0 : 50};
-    case kStarPanel: return {"a12.kvr", 330, 80, 50, StarKind == 1 ? 0 : 50};
-    case kParallelogramPanel: return {"a11.kvr", 330, 80, 50, ParallelogramKind == 3 ? 0 : 50};
-    case kTrapezoidPanel: return {"a2.kvr", 330, 80, 50, TrapezoidKind == 1 ? 0 : 50};
-    case kTrianglePanel: return {"a5.kvr", 330, 80, 50, StripOf(TriangleKind, {1, 2, 3})};
+    case kLightPanel:
+      return {LightPanelFile(LightDirection), 230, 80, 80, 0};
+    case kObjectPanel:
+      return {"a19.kvr", 230, 80, 50, StripOf(ObjectKind, {3, 1, 2})};
+    case kRibbonPanel:
+      return {"a18.kvr", 230, 80, 50, StripOf(RibbonKind, {1, 2, 3})};
+    case kGrassPanel:
+      return {"a14.kvr", 230, 80, 50, StripOf(GrassKind, {1, 2, 3})};
+    case kFlipPanel:
+      return {"a13.kvr", 230, 80, 50, FlipMode == 4 ? 0 : 50};
+    case kPixellatePanel:
+      return {"a8.kvr", 230, 80, 50, PixellateMode == 1 ? 0 : 50};
+    case kLightenPanel:
+      return {"a23.kvr", 230, 80, 50, LightenDarkenMode == 1 ? 0 : 50};
+    case kQuillPanel:
+      return {"a16.kvr", 230, 80, 50, QuillKind == 1 ? 0 : 50};
+    case kFontPanel:
+      return {"a84.kvr", 280, 79, 50, 0};
+    case kFillStylePanel:
+      return {"a3.kvr", 280, 79, 330, 0};
+    case kCubeColourPanel:
+      return {"a20.kvr", 280, 80, 50, StripOf(CubeShade, {2, 4, 5, 7})};
+    case kSizePanel:
+      return {"a9.kvr", 280, 80, 50, SizeControlMode == 1 ? 0 : 50};
+    case kMirrorPanel:
+      return {"a7.kvr", 280, 80, 50, StripOf(MirrorKind, {2, 1, 3})};
+    case kSprayPanel:
+      return {"a10.kvr", 280, 80, 50, SprayMode == 1 ? 0 : 50};
+    case kFishPanel:
+      return {"a15.kvr", 280, 80, 50, FishKind == 1 ? 0 : 50};
+    case kNibPanel:
+      return {"a4.kvr", 281, 80, 50, StripOf(NibDirection, {1, 2, 4, 3})};
+    case kRollerPanel:
+      return {"a6.kvr", 281, 80, 50, RollerKind == 4 ? 50 : 0};
+    case kRainbowPanel:
+      return {"a17.kvr", 330, 80, 50, RainbowColours ? 0 : 50};
+    case kShadowPanel:
+      return {"a21.kvr", 330, 80, 50, StripOf(ShadowDirection, {2, 3, 4, 5, 6, 7})};
+    case kExplodePanel:
+      return {"a24.kvr", 330, 80, 50, ExplodeDirection == 1 ? 0 : 50};
+    case kStarPanel:
+      return {"a12.kvr", 330, 80, 50, StarKind == 1 ? 0 : 50};
+    case kParallelogramPanel:
+      return {"a11.kvr", 330, 80, 50, ParallelogramKind == 3 ? 0 : 50};
+    case kTrapezoidPanel:
+      return {"a2.kvr", 330, 80, 50, TrapezoidKind == 1 ? 0 : 50};
+    case kTrianglePanel:
+      return {"a5.kvr", 330, 80, 50, StripOf(TriangleKind, {1, 2, 3})};
   }
   return {};
 }
@@ -166,7 +187,9 @@ void DrawPanel(PanelBit panel) {
   if (panel == kFillStylePanel) DrawFillPreview();
 }
 
-void DrawFillStylePanel() { DrawPanel(kFillStylePanel); }
+void DrawFillStylePanel() {
+  DrawPanel(kFillStylePanel);
+}
 
 void ClearOptionArea() {
   WindowCanvas canvas(MainWindow);

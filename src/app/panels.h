@@ -28,11 +28,11 @@ bool OptionPanelPress(int x, int y);
 
 // The panels in the order they are painted; later ones cover earlier ones where they overlap.
 inline constexpr PanelBit kPanelPaintOrder[kPanelCount] = {
-    kPenSizePanel,   kCubeSizePanel,      kCubeColourPanel, kStarPanel,     kFontPanel,      kShadowPanel,
-    kExplodePanel,   kTrapezoidPanel,     kTrianglePanel,   kParallelogramPanel, kNibPanel,  kRollerPanel,
-    kSizePanel,      kPixellatePanel,     kLightenPanel,    kFlipPanel,     kRainbowPanel,   kFishPanel,
-    kObjectPanel,    kRibbonPanel,        kQuillPanel,      kGrassPanel,    kSprayPanel,     kMirrorPanel,
-    kLightPanel,     kFillStylePanel,
+    kPenSizePanel, kCubeSizePanel,  kCubeColourPanel, kStarPanel,          kFontPanel,    kShadowPanel,
+    kExplodePanel, kTrapezoidPanel, kTrianglePanel,   kParallelogramPanel, kNibPanel,     kRollerPanel,
+    kSizePanel,    kPixellatePanel, kLightenPanel,    kFlipPanel,          kRainbowPanel, kFishPanel,
+    kObjectPanel,  kRibbonPanel,    kQuillPanel,      kGrassPanel,         kSprayPanel,   kMirrorPanel,
+    kLightPanel,   kFillStylePanel,
 };
 
 // Where a panel's picture goes and which part of which file it shows now.

@@ -31,10 +31,14 @@ struct Source {
   int file = 0, row = 0;
   bool operator==(const Source&) const = default;
 };
-std::ostream& operator<<(std::ostream& out, const Source& s) { return out << "{file " << s.file << ", row " << s.row << "}"; }
+std::ostream& operator<<(std::ostream& out, const Source& s) {
+  return out << "{file " << s.file << ", row " << s.row << "}";
+}
 
 // A stand-in pixel: red is the file's number, green and blue the source row.
-COLORREF StandInPixel(int file, int row) { return gdi::RGB(file, row & 0xFF, row >> 8); }
+COLORREF StandInPixel(int file, int row) {
+  return gdi::RGB(file, row & 0xFF, row >> 8);
+}
 
 // One panel as its documentation places it, with the source row of each option value.
 struct PanelCase {
@@ -64,7 +68,13 @@ const std::vector<PanelCase>& PanelCases() {
       {kFishPanel, "a15.kvr", 280, 80, 50, &FishKind, {{1, 0}, {2, 50}}},
       {kNibPanel, "a4.kvr", 281, 80, 50, &NibDirection, {{1, 0}, {2, 50}, {3, 150}, {4, 100}}},
       {kRollerPanel, "a6.kvr", 281, 80, 50, &RollerKind, {{4, 50}, {3, 0}}},
-      {kShadowPanel, "a21.kvr", 330, 80, 50, &ShadowDirection, {{2, 0}, {3, 50}, {4, 100}, {5, 150}, {6, 200}, {7, 250}}},
+      {kShadowPanel,
+       "a21.kvr",
+       330,
+       80,
+       50,
+       &ShadowDirection,
+       {{2, 0}, {3, 50}, {4, 100}, {5, 150}, {6, 200}, {7, 250}}},
       {kExplodePanel, "a24.kvr", 330, 80, 50, &ExplodeDirection, {{1, 0}, {2, 50}}},
       {kStarPanel, "a12.kvr", 330, 80, 50, &StarKind, {{1, 0}, {2, 50}}},
       {kParallelogramPanel, "a11.kvr", 330, 80, 50, &ParallelogramKind, {{3, 0}, {4, 50}}},
@@ -116,9 +126,11 @@ class PanelsTest : public AppTest {
       WritePicture(c.file, c.width, c.file == std::string("a28.kvr") ? 48 : rows);
     }
     for (int n = 70; n <= 79; ++n)
-      if (!numbers_.count("a" + std::to_string(n) + ".kvr")) WritePicture("a" + std::to_string(n) + ".kvr", 80, 50);
+      if (!numbers_.count("a" + std::to_string(n) + ".kvr"))
+        WritePicture("a" + std::to_string(n) + ".kvr", 80, 50);
     for (int n = 43; n <= 50; ++n)
-      if (!numbers_.count("a" + std::to_string(n) + ".kvr")) WritePicture("a" + std::to_string(n) + ".kvr", 80, 80);
+      if (!numbers_.count("a" + std::to_string(n) + ".kvr"))
+        WritePicture("a" + std::to_string(n) + ".kvr", 80, 80);
   }
   int Number(const std::string& name) { return numbers_.at(name); }
 
@@ -167,8 +179,9 @@ TEST_F(PanelsTest, CubeSizeAndLightTakeOnePictureFileByValue) {
     ShowOnly({kCubeSizePanel});
     EXPECT_EQ(SourceAt(79, 279), (Source{Number("a" + std::to_string(80 - size) + ".kvr"), 49})) << size;
   }
-  const std::pair<int, const char*> lights[] = {{2, "a43.kvr"}, {3, "a44.kvr"}, {4, "a45.kvr"}, {8, "a46.kvr"},
-                                                {7, "a47.kvr"}, {6, "a48.kvr"}, {5, "a49.kvr"}, {9, "a50.kvr"}};
+  const std::pair<int, const char*> lights[] = {{2, "a43.kvr"}, {3, "a44.kvr"}, {4, "a45.kvr"},
+                                                {8, "a46.kvr"}, {7, "a47.kvr"}, {6, "a48.kvr"},
+                                                {5, "a49.kvr"}, {9, "a50.kvr"}};
   for (const auto& [direction, file] : lights) {
     LightDirection = direction;
     ShowOnly({kLightPanel});
@@ -255,8 +268,8 @@ class FillPreviewTest : public PanelsTest {
 TEST_F(FillPreviewTest, BrushStylesFillTheFigureAndHollowShowsThePicture) {
   FillStyle = 1;
   DrawFillStylePanel();
-  EXPECT_EQ(FormPixel(40, 315), CurrentColour);  // inside
-  EXPECT_EQ(FormPixel(19, 299), CurrentColour);  // the first point, on the outline
+  EXPECT_EQ(FormPixel(40, 315), CurrentColour);     // inside
+  EXPECT_EQ(FormPixel(19, 299), CurrentColour);     // the first point, on the outline
   EXPECT_EQ(SourceAt(15, 300), (Source{a3_, 20}));  // inside the box, outside the figure
   FillStyle = 0;
   DrawFillStylePanel();
@@ -480,10 +493,10 @@ TEST_F(PanelsTest, VariantPressesChangeTheToolAtOnce) {
     std::vector<std::pair<std::pair<int, int>, int>> presses;  // point -> tool
   };
   const Variant variants[] = {
-      {1, 9, 12, {{{10, 250}, 13}, {{50, 250}, 12}}},                       // quill
-      {3, 4, 27, {{{50, 300}, 26}, {{10, 300}, 27}}},                       // fish
-      {8, 3, 63, {{{50, 250}, 64}, {{10, 250}, 63}}},                       // pixellate
-      {4, 5, 30, {{{40, 250}, 29}, {{60, 250}, 20}, {{10, 250}, 30}}},      // ribbon
+      {1, 9, 12, {{{10, 250}, 13}, {{50, 250}, 12}}},                   // quill
+      {3, 4, 27, {{{50, 300}, 26}, {{10, 300}, 27}}},                   // fish
+      {8, 3, 63, {{{50, 250}, 64}, {{10, 250}, 63}}},                   // pixellate
+      {4, 5, 30, {{{40, 250}, 29}, {{60, 250}, 20}, {{10, 250}, 30}}},  // ribbon
   };
   for (const Variant& v : variants) {
     SCOPED_TRACE(::testing::Message() << v.category << "/" << v.slot);
@@ -519,9 +532,9 @@ TEST_F(PanelsTest, FontPressIsTakenSilentlyAndOpensTheChooserOnceThereIsOne) {
 TEST(FillStyleCells, EveryRowAndItsEdges) {
   const struct {
     int x, y, style;
-  } cells[] = {{0, 0, 0},     {31, 33, 0},    {32, 0, 1},     {254, 33, 7},   {0, 34, 8},    {254, 67, 15},
-               {0, 68, 16},   {254, 93, 23},  {0, 94, 24},    {63, 159, 24},  {64, 94, 25},  {254, 159, 27},
-               {0, 160, 28},  {254, 222, 31}, {318, 281, 31}, {318, 0, 7}};
+  } cells[] = {{0, 0, 0},    {31, 33, 0},    {32, 0, 1},     {254, 33, 7},  {0, 34, 8},   {254, 67, 15},
+               {0, 68, 16},  {254, 93, 23},  {0, 94, 24},    {63, 159, 24}, {64, 94, 25}, {254, 159, 27},
+               {0, 160, 28}, {254, 222, 31}, {318, 281, 31}, {318, 0, 7}};
   for (const auto& c : cells) EXPECT_EQ(FillStyleAt(c.x, c.y, false), c.style) << c.x << ", " << c.y;
   // With only the brushes offered, the gradient row's strip counts as the row above.
   EXPECT_EQ(FillStyleAt(254, 68, true), 15);
