@@ -8,6 +8,7 @@
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "tools/helpers.h"
+#include "tools/pens.h"
 #include "tools/shapes.h"
 
 namespace pd {
@@ -77,8 +78,31 @@ void BombEnd(int, int) { CurrentTool = 0; }
 std::array<ToolPhases, kToolCount> BuildTable() {
   std::array<ToolPhases, kToolCount> t{};
   t[1] = {PencilStart, PencilDrag, nullptr};
+  t[2] = {[](int x, int y) { StringArtStroke(x, y, CurrentColour); },
+          [](int x, int y, COLORREF c) { StringArtStroke(x, y, c); }};
   t[5] = {CrazyPenStart, nullptr, RestorePenSizeEnd};
+  t[10] = {[](int x, int y) {
+             PenStroke(x, y, x, y, 2 * PenSize, CurrentColour);
+             ChalkDust(x, y);
+           },
+           [](int x, int y, COLORREF) {
+             PenStroke(LastX, LastY, x, y, 2 * PenSize, CurrentColour);
+             ChalkDust(x, y);
+           }};
+  t[11] = {[](int x, int y) { MirrorStroke(x, y, x + 1, y + 1, MirrorKind, CurrentColour); },
+           [](int x, int y, COLORREF c) { MirrorStroke(LastX, LastY, x, y, MirrorKind, c); }};
+  t[12] = {[](int x, int y) { QuillSegment(12, x, y, x, y); },
+           [](int x, int y, COLORREF) { QuillSegment(12, LastX, LastY, x, y); }};
+  t[13] = {[](int x, int y) { QuillSegment(13, x, y, x, y); },
+           [](int x, int y, COLORREF) { QuillSegment(13, LastX, LastY, x, y); }};
   t[20] = t[29] = t[30] = {RibbonStart, nullptr, RestorePenSizeEnd};
+  t[23] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF c) { PenStroke(AnchorX, AnchorY, x, y, PenSize, c); }};
+  t[24] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF c) {
+             PenStroke(AnchorX, AnchorY, x, y, PenSize, c);
+             PropellerBlade(x, y, c);
+           }};
   t[31] = ShapeRow<RectangleShape, 9>();
   t[32] = ShapeRow<RoundedRectangleShape, 13>();
   t[33] = ShapeRow<EllipseShape, 26>();
@@ -88,6 +112,9 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[52] = {[](int x, int y) { WedgeOutline(x, y); }, [](int x, int y, COLORREF) { WedgeOutline(x, y); }};
   t[54] = {ParallelogramBoxStart, ParallelogramBoxDrag, ParallelogramBoxEnd};
   t[55] = {nullptr, ParallelogramSlantDrag, ParallelogramSlantEnd};
+  t[56] = {[](int x, int y) { ArcBurst(x, y, CurrentColour); },
+           [](int x, int y, COLORREF) { ArcBurst(x, y, InchwormColour()); }};
+  t[57] = {[](int x, int y) { EraserSquare(x, y); }, [](int x, int y, COLORREF) { EraserSquare(x, y); }};
   return t;
 }
 
