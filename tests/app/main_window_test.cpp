@@ -173,11 +173,13 @@ TEST_F(AppTest, IconStripSteps0To5AndBackEvery125Milliseconds) {
 
 TEST_F(AppTest, QuitAsksAndOnlyYesEndsTheProgramWithSound47) {
   auto& dialogs = hl::Dialogs();
+  dialogs.asked.clear();
   dialogs.answers.push_back(platform::IDNO);
   hl::Click(Form(), CanvasWidth + 60, 20);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, "Do you really want to quit?");
   EXPECT_EQ(dialogs.asked[0].caption, "Pindoodle");
+  EXPECT_EQ(dialogs.asked[0].flags, platform::MB_YESNO | platform::MB_ICONQUESTION);
   EXPECT_TRUE(Form().Visible());
   EXPECT_TRUE(effects_.empty());
   dialogs.answers.push_back(platform::IDYES);
