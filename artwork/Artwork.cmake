@@ -29,6 +29,12 @@ endforeach()
 foreach(_n RANGE 1 8)
   list(APPEND PD_ARTWORK_FILES pb${_n}.kvr)
 endforeach()
+# The option panels and the fill-style chart.
+foreach(_n 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 23 24 28 43 44 45 46 47 48 49 50 70 71 72 73 74 75
+        76 77 78 79 84)
+  list(APPEND PD_ARTWORK_FILES a${_n}.kvr)
+endforeach()
+list(APPEND PD_ARTWORK_FILES fstyles.kvr)
 list(APPEND PD_ARTWORK_FILES jukebox.kvr sndon.kvr sndoff.kvr muson.kvr musoff.kvr jukeok.kvr)
 list(TRANSFORM PD_ARTWORK_FILES PREPEND ${PD_BIN}/ OUTPUT_VARIABLE _pd_artwork_outputs)
 

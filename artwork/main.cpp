@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "artwork.h"
+#include "panels.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     art::DrawTabIcons(dir);
     art::DrawPatterns(dir);
     art::DrawTextures(dir);
+    art::DrawOptionPanels(dir);
+    art::DrawFillStyleChart(dir);
     art::DrawJukeboxPictures(dir);
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "artwork/palette.h"
+#include "artwork/panels.h"
 #include "gdi/bmp.h"
 
 namespace gdi {
@@ -73,6 +74,7 @@ const std::vector<Picture>& Pictures() {
     for (int n : TabIconNumbers()) p.push_back({"icons/icon" + std::to_string(n) + ".kvr", 32, 64});
     for (int i = 0; i < 8; ++i) p.push_back({"pa0" + std::to_string(i) + ".kvr", 8, 8});
     for (int i = 1; i <= 8; ++i) p.push_back({"pb" + std::to_string(i) + ".kvr", 54, 54});
+    for (const auto& panel : art::PanelPictures()) p.push_back({panel.name, panel.width, panel.height});
     return p;
   }();
   return pictures;
