@@ -97,8 +97,25 @@ constexpr std::array<GradientStyle, 8> kGradients = {{
 
 // The start of band k: the band's lines run from here to the start of band k + 1, both
 // included, so neighbouring bands share a line and the later band paints it.
-int BandStart(int origin, float step, int k) {
-  return static_cast<int>(origin + RoundHalfEven(static_cast<float>(k) * step));
+std::int64_t BandStart(int origin, float step, int k) {
+  return origin + RoundHalfEven(static_cast<float>(k) * step);
+}
+
+int ClampToInt(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// The part of the region that can show on the DC's surface, as a box; false when none can.
+bool VisibleBounds(const HDC& dc, const HRGN& region, RECT* out) {
+  BITMAP surface;
+  if (GetRgnBox(region, out) == NULLREGION ||
+      !GetObject(std::static_pointer_cast<Bitmap>(GetCurrentObject(dc, ObjType::Bitmap)), &surface))
+    return false;
+  out->left = std::max(out->left, 0);
+  out->top = std::max(out->top, 0);
+  out->right = std::min(out->right, surface.bmWidth);
+  out->bottom = std::min(out->bottom, surface.bmHeight);
+  return out->left < out->right && out->top < out->bottom;
 }
 
 }  // namespace
@@ -113,6 +130,8 @@ void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch)
 
   WindowCanvas canvas(CanvasWindow);
   const HDC& dc = canvas.dc();
+  RECT bounds;
+  if (!VisibleBounds(dc, region, &bounds)) return;
   std::array<HPEN, 10> pens;
   for (int k = 0; k < 10; ++k) {
     const int shade = style.dark_first ? 9 - k : k;
@@ -120,30 +139,46 @@ void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch)
   }
   SelectClipRgn(dc, region);
 
-  const int w = x2 - x1, h = y2 - y1;
-  const long double span = style.run == BandRun::Across ? w
-                           : style.run == BandRun::Down ? h
-                                                        : std::int64_t{w} + h;
+  const std::int64_t w = std::int64_t{x2} - x1, h = std::int64_t{y2} - y1;
+  const long double span = style.run == BandRun::Across ? w : style.run == BandRun::Down ? h : w + h;
   const auto step = static_cast<float>(span * 0.1L);
+  // Lines that cannot reach the visible part of the region are left out: the clip would remove
+  // them anyway, and this keeps a polygon inside a far larger box, or a box with corners far off
+  // the canvas, from drawing millions of invisible lines. The margin covers the 2-pixel pen.
+  constexpr int kMargin = 2;
+  const std::int64_t left = bounds.left, top = bounds.top, right = bounds.right, bottom = bounds.bottom;
+  std::int64_t lowest = left, highest = right;
+  if (style.run == BandRun::Down) {
+    lowest = top, highest = bottom;
+  } else if (style.run == BandRun::DiagonalDown) {
+    // The line from (x, y1) down-left to (x - h, y2) meets row py at x - (py - y1).
+    lowest = left + (top - y1), highest = right + (bottom - y1);
+  } else if (style.run == BandRun::DiagonalUp) {
+    // The line from (x, y2) up-left to (x - h, y1) meets row py at x - (y2 - py).
+    lowest = left + (y2 - bottom), highest = right + (y2 - top);
+  }
+  lowest -= kMargin;
+  highest += kMargin;
+
+  const int origin = style.run == BandRun::Down ? y1 : x1;
   for (int k = 0; k < 10; ++k) {
     SelectObject(dc, pens[k]);
-    if (style.run == BandRun::Down) {
-      for (int y = BandStart(y1, step, k), last = BandStart(y1, step, k + 1); y <= last; ++y)
-        LineSegment(dc, x1, y, x2, y);
-      continue;
-    }
-    for (int x = BandStart(x1, step, k), last = BandStart(x1, step, k + 1); x <= last; ++x) {
+    const std::int64_t first = std::max(BandStart(origin, step, k), lowest);
+    const std::int64_t last = std::min(BandStart(origin, step, k + 1), highest);
+    for (std::int64_t v = first; v <= last; ++v) {
+      const int at = ClampToInt(v), far_end = ClampToInt(v - h);
       switch (style.run) {
         case BandRun::Across:
-          LineSegment(dc, x, y1, x, y2);
-          break;
-        case BandRun::DiagonalDown:
-          LineSegment(dc, x, y1, x - h, y2);
-          break;
-        case BandRun::DiagonalUp:
-          LineSegment(dc, x, y2, x - h, y1);
+          LineSegment(dc, at, y1, at, y2);
           break;
         case BandRun::Down:
+          LineSegment(dc, x1, at, x2, at);
+          break;
+        case BandRun::DiagonalDown:
+          LineSegment(dc, at, y1, far_end, y2);
+          break;
+        case BandRun::DiagonalUp:
+          LineSegment(dc, at, y2, far_end, y1);
           break;
       }
     }
@@ -165,13 +200,22 @@ void TextureFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch) 
 
   WindowCanvas canvas(CanvasWindow);
   const HDC& dc = canvas.dc();
+  RECT bounds;
+  if (!VisibleBounds(dc, region, &bounds)) return;
   SelectClipRgn(dc, region);
   BitmapCanvas tile(texture);
-  const int cols = (x2 - x1) / kTextureTile + 1, rows = (y2 - y1) / kTextureTile + 1;
-  for (int j = 0; j <= rows; ++j)
-    for (int i = 0; i <= cols; ++i)
-      BitBlt(dc, x1 + kTextureTile * i, y1 + kTextureTile * j, kTextureTile, kTextureTile, tile.dc(), 0, 0,
-             SRCCOPY);
+  // Tiles i = 0..cols and j = 0..rows from the box's corner; those wholly outside the visible
+  // part of the region are left out, as the clip would remove them.
+  const std::int64_t cols = (std::int64_t{x2} - x1) / kTextureTile + 1;
+  const std::int64_t rows = (std::int64_t{y2} - y1) / kTextureTile + 1;
+  const std::int64_t first_i = std::max<std::int64_t>(0, (std::int64_t{bounds.left} - x1) / kTextureTile);
+  const std::int64_t last_i = std::min<std::int64_t>(cols, (std::int64_t{bounds.right} - x1) / kTextureTile);
+  const std::int64_t first_j = std::max<std::int64_t>(0, (std::int64_t{bounds.top} - y1) / kTextureTile);
+  const std::int64_t last_j = std::min<std::int64_t>(rows, (std::int64_t{bounds.bottom} - y1) / kTextureTile);
+  for (std::int64_t j = first_j; j <= last_j; ++j)
+    for (std::int64_t i = first_i; i <= last_i; ++i)
+      BitBlt(dc, ClampToInt(x1 + kTextureTile * i), ClampToInt(y1 + kTextureTile * j), kTextureTile,
+             kTextureTile, tile.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace pd

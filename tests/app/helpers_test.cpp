@@ -296,6 +296,57 @@ TEST_F(HelpersTest, GradientIsClippedToTheShapeAndTakesCornersInAnyOrder) {
   EXPECT_EQ(gdi::GdiLiveObjects(), baseline_);
 }
 
+TEST_F(HelpersTest, FillsOverBoxesReachingFarOffTheCanvasDrawOnlyWhatShows) {
+  // Corners two thousand million pixels out: only the lines and tiles that can show are drawn
+  // (anything else would take hours), and what shows is exactly what the full fill gives.
+  constexpr int kFar = 2000000000;
+  ColourRow = 3;
+  ShapePoints[0] = {100, 100};
+  ShapePoints[1] = {200, 100};
+  ShapePoints[2] = {100, 200};
+  ShapePointCount = 3;
+  FillStyle = 16;  // ten bands of 400 million pixels; x = 0 starts band 5
+  GradientFillShape(39, -kFar, -kFar, kFar, kFar, 0, 0);
+  EXPECT_EQ(CanvasPixel(110, 110), Shade(4));
+  EXPECT_EQ(CanvasPixel(190, 190), kWhite);
+  GradientFillShape(kRegionRectangle, -kFar, -kFar, kFar, kFar, 0, 0);
+  EXPECT_EQ(CanvasPixel(300, 300), Shade(4));
+
+  // A polygon well inside its box gets the same diagonal bands the whole box would, up to each
+  // of its edges.
+  ShapePoints[0] = {200, 150};
+  ShapePoints[1] = {300, 150};
+  ShapePoints[2] = {300, 250};
+  ShapePoints[3] = {230, 200};
+  ShapePointCount = 4;
+  gdi::HRGN dart = gdi::CreatePolygonRgn(ShapePoints.data(), 4, gdi::ALTERNATE);
+  for (int style = 20; style < 24; ++style) {
+    FillStyle = style;
+    FillCanvas(kWhite);
+    GradientFillShape(kRegionRectangle, 50, 50, 400, 300, 0, 0);
+    std::vector<COLORREF> whole;
+    for (int y = 150; y < 250; ++y)
+      for (int x = 200; x < 300; ++x) whole.push_back(CanvasPixel(x, y));
+    FillCanvas(kWhite);
+    GradientFillShape(39, 50, 50, 400, 300, 0, 0);
+    for (int y = 150, i = 0; y < 250; ++y)
+      for (int x = 200; x < 300; ++x, ++i)
+        ASSERT_EQ(CanvasPixel(x, y), gdi::PtInRegion(dart, x, y) ? whole[i] : kWhite)
+            << style << ": " << x << "," << y;
+  }
+  dart.reset();
+
+  FillCanvas(kWhite);
+  WritePicture("pb1.kvr", 54, 54, TexturePixel);
+  FillStyle = 24;
+  TextureFillShape(kRegionRectangle, -kFar, -kFar, 50, 50, 0, 0);
+  const int offset = static_cast<int>(std::int64_t{kFar} % 54);
+  EXPECT_EQ(CanvasPixel(0, 0), TexturePixel(offset, offset));
+  EXPECT_EQ(CanvasPixel(49, 20), TexturePixel((49 + offset) % 54, (20 + offset) % 54));
+  EXPECT_EQ(CanvasPixel(50, 20), kWhite);
+  EXPECT_EQ(gdi::GdiLiveObjects(), baseline_);
+}
+
 // ---- textures ------------------------------------------------------------------------------------
 
 TEST_F(HelpersTest, TextureTilesStartAtTheBoxCornerAndAreClippedToTheRegion) {
