@@ -44,22 +44,30 @@ class ShapesTest : public AppTest {
     effects_.clear();
   }
 
-  // A pattern and a texture of our own in palette colours, so the pictures do not depend on the
-  // artwork: "pa01.kvr" (fill style 9) and "pb3.kvr" (fill style 26).
+  // Patterns and textures of our own in palette colours, so the pictures do not depend on the
+  // artwork: "pa00.kvr".."pa07.kvr" (fill styles 8..15) and "pb1.kvr".."pb8.kvr" (24..31).
   void WriteFillAssets() {
     const fs::path dir = fs::path(PD_TEST_OUT_DIR) / "shape-assets";
     fs::create_directories(dir);
-    gdi::HBITMAP pattern = gdi::CreateDIBSection32(8, 8);
-    for (int y = 0; y < 8; ++y)
-      for (int x = 0; x < 8; ++x)
-        pattern->At(x, y) = gdi::PixelFromColorref((x + y) % 4 == 0 ? gdi::RGB(0, 0, 0) : PaletteColours[45]);
-    gdi::HBITMAP texture = gdi::CreateDIBSection32(54, 54);
-    for (int y = 0; y < 54; ++y)
-      for (int x = 0; x < 54; ++x)
-        texture->At(x, y) = gdi::PixelFromColorref(PaletteColours[(x / 9 + y / 9 * 10) % 160]);
     std::string error;
-    ASSERT_TRUE(gdi::SaveBmp24((dir / "pa01.kvr").string(), *pattern, &error)) << error;
-    ASSERT_TRUE(gdi::SaveBmp24((dir / "pb3.kvr").string(), *texture, &error)) << error;
+    for (int n = 0; n < 8; ++n) {
+      // Pattern 1 and texture 3 are the ones the stored pictures show: black every fourth
+      // diagonal on colour 45, and 9-pixel squares of the palette from entry 0.
+      const int step = n == 1 ? 1 : n + 1, colour = n == 1 ? 45 : 40 + n, first = 8 * n + 144;
+      gdi::HBITMAP pattern = gdi::CreateDIBSection32(8, 8);
+      for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+          pattern->At(x, y) =
+              gdi::PixelFromColorref((x + y * step) % 4 == 0 ? gdi::RGB(0, 0, 0) : PaletteColours[colour]);
+      gdi::HBITMAP texture = gdi::CreateDIBSection32(54, 54);
+      for (int y = 0; y < 54; ++y)
+        for (int x = 0; x < 54; ++x)
+          texture->At(x, y) = gdi::PixelFromColorref(PaletteColours[(x / 9 + y / 9 * 10 + first) % 160]);
+      ASSERT_TRUE(gdi::SaveBmp24((dir / ("pa0" + std::to_string(n) + ".kvr")).string(), *pattern, &error))
+          << error;
+      ASSERT_TRUE(gdi::SaveBmp24((dir / ("pb" + std::to_string(n + 1) + ".kvr")).string(), *texture, &error))
+          << error;
+    }
     AssetDir = dir.string() + "/";
   }
 
@@ -163,6 +171,37 @@ TEST_F(ShapesTest, EveryShapeDrawsItsReferenceFigure) {
     EXPECT_EQ(effects_, c.sounds);
     ExpectCanvasReference(*Canvas().Surface(), "shapes_" + std::string(c.name), c.box,
                           [](int, int) { return kWhite; });
+  }
+}
+
+TEST_F(ShapesTest, EveryShapeFinishesInEveryFillStyleAndGivesBackWhatItMade) {
+  // Inside each finished figure something of the style shows (the outline for the hollow style),
+  // nothing asks the child anything, and every pen, brush, region and DC is given back.
+  struct {
+    int tool, form;
+  } shapes[] = {{31, 0}, {32, 0}, {33, 0}, {34, 1}, {34, 2}, {34, 3}, {35, 1}, {35, 2}, {54, 3}, {54, 4}};
+  PenSize = 1;
+  for (const auto& shape : shapes) {
+    for (int style = 0; style < 32; ++style) {
+      SCOPED_TRACE(::testing::Message()
+                   << "tool " << shape.tool << " form " << shape.form << " style " << style);
+      FillCanvas(kWhite);
+      FillStyle = style;
+      ChooseForm(shape.tool, shape.form);
+      ParallelogramKind = shape.form;
+      const int live = gdi::GdiLiveObjects();
+      const std::size_t asked = hl::Dialogs().asked.size();
+      if (shape.tool == 54) {
+        ParallelogramFirstStep({30, 30}, {60, 50}, {{100, 90}});
+        hl::Click(Canvas(), 100, 90);
+      } else {
+        CurrentTool = shape.tool;
+        Stroke({{30, 30}, {100, 90}});
+      }
+      EXPECT_EQ(gdi::GdiLiveObjects(), live);
+      EXPECT_EQ(hl::Dialogs().asked.size(), asked);
+      EXPECT_GT(W() * H() - CountCanvas(kWhite), 40);
+    }
   }
 }
 
