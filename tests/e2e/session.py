@@ -1,0 +1,107 @@
+"""A running copy of the program on its own Xvfb display, driven with xdotool, for the
+end-to-end tests."""
+import os
+import subprocess
+import time
+
+WIDTH, HEIGHT = 1024, 768
+
+
+def free_display():
+    for n in range(90, 140):
+        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+            return f":{n}"
+    raise RuntimeError("no free X display number")
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    assert fields[0] == b"P6", "not a binary PPM"
+    assert fields[3] == b"255", "not an 8-bit PPM"
+    w, h = int(fields[1]), int(fields[2])
+    pos += 1
+    return w, h, data[pos:pos + w * h * 3]
+
+
+def pixel(img, x, y):
+    w, _, px = img
+    i = (y * w + x) * 3
+    return tuple(px[i:i + 3])
+
+
+class Session:
+    """Starts Xvfb and the program, waits for its window; ends both on leaving the block."""
+
+    def __init__(self, program):
+        self.program = program
+        self.display = free_display()
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.xvfb = self.app = None
+
+    def __enter__(self):
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if os.path.exists(f"/tmp/.X11-unix/X{self.display[1:]}"):
+                break
+            time.sleep(0.05)
+        self.app = subprocess.Popen([self.program], env=self.env)
+        for _ in range(200):
+            if self.xdo("search", "--onlyvisible", "--name", "Pindoodle").strip():
+                break
+            time.sleep(0.05)
+        else:
+            raise AssertionError("the program's window did not appear")
+        time.sleep(1.0)
+        return self
+
+    def __exit__(self, *exc):
+        if self.app:
+            self.app.terminate()
+            try:
+                self.app.wait(5)
+            except subprocess.TimeoutExpired:
+                self.app.kill()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        return False
+
+    def xdo(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=False,
+                              stdout=subprocess.PIPE, text=True).stdout
+
+    def click(self, x, y, pause=0.4):
+        self.xdo("mousemove", x, y)
+        time.sleep(0.05)
+        self.xdo("click", 1)
+        time.sleep(pause)
+
+    def drag(self, x0, y0, x1, y1, steps=10):
+        # A short pause between moves keeps them from being merged into one.
+        self.xdo("mousemove", x0, y0)
+        self.xdo("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.xdo("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+            time.sleep(0.02)
+        self.xdo("mouseup", 1)
+        time.sleep(0.5)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", path],
+                       check=True, env=self.env)
+        return read_ppm(path)
