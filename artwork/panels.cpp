@@ -98,12 +98,28 @@ void TaperedStroke(Painter& p, Box c, double w0, double w1, COLORREF colour) {
   p.NoPen().Brush(colour).Poly(top);
 }
 
-// The stroke a slanted nib leaves when pulled from a to b: the nib runs from -n to +n about the
-// path, so the stroke's ends show the nib's slant.
-void NibStroke(Painter& p, Pt a, Pt b, Pt n) {
-  p.Style(kBlack, Shade(kMagenta, 5), 1)
-      .Poly({{a.x - n.x, a.y - n.y}, {a.x + n.x, a.y + n.y}, {b.x + n.x, b.y + n.y}, {b.x - n.x, b.y - n.y}});
-  p.Pen(Shade(kMagenta, 9), 2).Line(b.x - n.x, b.y - n.y, b.x + n.x, b.y + n.y);
+// Lettering done with a slanted nib: the nib, from -n to +n about each point of the path, is put
+// down along it, so the stroke is thick where it runs across the nib and thin where it runs along
+// it, and its ends show the nib's slant.
+void NibStroke(Painter& p, const std::vector<Pt>& path, Pt n) {
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    // One nib print per pixel of the path, so that no gaps open between the prints.
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y))));
+    for (int k = 0; k <= steps; ++k) {
+      const Pt q = Lerp(path[i], path[i + 1], static_cast<double>(k) / steps);
+      p.Pen(Shade(kMagenta, 5), 1).Line(q.x - n.x, q.y - n.y, q.x + n.x, q.y + n.y);
+    }
+  }
+}
+
+// A ring written with the nib, for the square boxes of the two slanted nibs.
+std::vector<Pt> RingPath(Pt m, double r) {
+  std::vector<Pt> pts;
+  for (int i = 0; i <= 32; ++i) {
+    const double a = 2 * kPi * i / 32;
+    pts.push_back({m.x + r * std::cos(a), m.y + r * std::sin(a)});
+  }
+  return pts;
 }
 
 // Ten wavy lines one below the other in the given shades of the sky row.
@@ -132,7 +148,7 @@ void SprayCan(Painter& p, double x, double y) {
 void SprayIcon(Painter& p, Box c, bool mist) {
   SprayCan(p, c.l + 5, c.b - 19);
   const Pt m{c.l + 24.0, c.t + 17.0};
-  const COLORREF ink = Shade(kBlue, 0);
+  const COLORREF ink = Shade(kRed, 5);
   if (mist) {
     for (int i = 0; i < 150; ++i) {
       const double a = 2 * kPi * Jitter(i, 7), r = 11 * std::sqrt(Jitter(i, 8));
@@ -147,24 +163,27 @@ void SprayIcon(Painter& p, Box c, bool mist) {
 }
 
 void RainbowIcon(Painter& p, Box c, bool on) {
-  const COLORREF bands[6] = {Shade(kRed, 5),   Shade(kOrange, 5), Shade(kYellow, 7),
+  const COLORREF bands[6] = {Shade(kRed, 5),   Shade(kOrange, 4), Shade(kYellow, 7),
                              Shade(kGreen, 5), Shade(kBlue, 0),   Shade(kViolet, 5)};
   const Pt m{Mid(c).x, c.b - 14.0};
+  if (!on) {
+    // One colour only: a single band where the rainbow's middle would be.
+    p.Pen(Shade(kRed, 5), 4).NoBrush().Arc(m.x - 10, m.y - 10, m.x + 10, m.y + 10, 0, 180);
+    return;
+  }
   for (int k = 0; k < 6; ++k) {
     const double r = 15 - 2 * k;
-    p.Pen(on ? bands[k] : Shade(kRed, 5), 2).NoBrush().Arc(m.x - r, m.y - r, m.x + r, m.y + r, 0, 180);
+    p.Pen(bands[k], 2).NoBrush().Arc(m.x - r, m.y - r, m.x + r, m.y + r, 0, 180);
   }
 }
 
 void QuillIcon(Painter& p, Box c, bool thicker_when_fast) {
-  // Fast strokes are shown by the speed lines at the stroke's far end.
+  // The arrow below gives the way the stroke was drawn, getting faster.
   if (thicker_when_fast)
     TaperedStroke(p, c, 1, 9, Shade(kViolet, 6));
   else
     TaperedStroke(p, c, 9, 1, Shade(kViolet, 6));
-  p.Pen(Shade(kGrey, 3), 1);
-  for (int i = 0; i < 3; ++i) p.Line(c.l + 6, c.t + 8 + 3 * i, c.l + 14 - 2 * i, c.t + 8 + 3 * i);
-  p.Line(c.l + 6, c.b - 8, c.r - 6, c.b - 8);
+  p.Pen(Shade(kGrey, 3), 1).Line(c.l + 6, c.b - 8, c.r - 6, c.b - 8);
   p.Line(c.r - 10, c.b - 11, c.r - 6, c.b - 8);
   p.Line(c.r - 10, c.b - 5, c.r - 6, c.b - 8);
 }
@@ -185,7 +204,7 @@ void Arrow(Painter& p, Pt a, Pt b, COLORREF colour, bool both = false) {
 
 void FlipIcon(Painter& p, Box c, bool side_to_side) {
   const Pt m = Mid(c);
-  const COLORREF a = Shade(kOrange, 5), b = Shade(kOrange, 1), axis = Shade(kGrey, 2);
+  const COLORREF a = Shade(kOrange, 4), b = Shade(kOrange, 1), axis = Shade(kGrey, 2);
   if (side_to_side) {
     for (double y = c.t + 6; y < c.b - 12; y += 4) p.Pen(axis, 1).Line(m.x, y, m.x, y + 2);
     p.Style(kBlack, a, 1).Poly({{m.x - 3, c.t + 10.0}, {m.x - 3, c.t + 30.0}, {m.x - 15, c.t + 30.0}});
@@ -285,34 +304,45 @@ void FishIcon(Painter& p, Box c, bool shaded) {
   }
 }
 
+// The halves of a heart of width 2s about its middle line: the right half (x >= 0) or the left.
+std::vector<Pt> HalfHeart(double s, bool right) {
+  std::vector<Pt> pts;
+  for (int i = 0; i <= 16; ++i) {
+    const double t = kPi * i / 16 + (right ? 0 : kPi);
+    const double x = 16 * std::pow(std::sin(t), 3);
+    const double y = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
+    pts.push_back({x * s / 16, -(y + 2) * s / 16});
+  }
+  return pts;
+}
+
+// What the child draws and its mirrored copy: a half heart beside the line and the other half
+// the tool adds, lighter, beyond it; four petals round a middle for the four-fold mirror.
 void MirrorIcon(Painter& p, Box c, int kind) {
   const Pt m = Mid(c);
-  const COLORREF axis = Shade(kGrey, 2), ink = Shade(kBlue, 0);
-  // A curl drawn beside the axis; the tool repeats it mirrored.
-  const Pt curl[5] = {{3, -11}, {9, -9}, {11, -3}, {7, 2}, {3, 0}};
-  auto draw = [&](double sx, double sy, bool across) {
+  const COLORREF axis = Shade(kGrey, 2), drawn = Shade(kRed, 5), copy = Shade(kRed, 2);
+  auto half = [&](bool right, bool across, COLORREF colour) {
     std::vector<Pt> pts;
-    for (const Pt& q : curl) pts.push_back(across ? Pt{m.x + sx * q.y, m.y + sy * q.x} : Pt{m.x + sx * q.x, m.y + sy * q.y});
-    p.Pen(ink, 2).Lines(pts);
+    for (const Pt& q : HalfHeart(10, right)) pts.push_back(across ? Pt{m.x - q.y, m.y - q.x} : Pt{m.x + q.x, m.y + q.y});
+    p.Style(kBlack, colour, 1).Poly(pts);
   };
-  if (kind != 1)
-    for (double y = c.t + 5; y < c.b - 5; y += 4) p.Pen(axis, 1).Line(m.x, y, m.x, y + 2);
-  if (kind != 2)
-    for (double x = c.l + 4; x < c.r - 4; x += 4) p.Pen(axis, 1).Line(x, m.y, x + 2, m.y);
   if (kind == 2) {
-    draw(-1, 1, false);
-    draw(1, 1, false);
+    half(false, false, drawn);
+    half(true, false, copy);
   } else if (kind == 1) {
-    draw(1, -1, true);
-    draw(1, 1, true);
+    half(false, true, drawn);
+    half(true, true, copy);
   } else {
-    for (double sx : {-0.8, 0.8})
-      for (double sy : {-0.8, 0.8}) {
-        std::vector<Pt> pts;
-        for (const Pt& q : curl) pts.push_back({m.x + sx * (q.x + 1), m.y + sy * (-q.y + 1)});
-        p.Pen(ink, 2).Lines(pts);
-      }
+    for (int q = 0; q < 4; ++q) {
+      const double sx = q % 2 ? 1 : -1, sy = q / 2 ? 1 : -1;
+      p.Style(kBlack, q == 0 ? drawn : copy, 1).Circle(m.x + 5.5 * sx, m.y + 5.5 * sy, 5);
+    }
+    p.Style(kBlack, Shade(kYellow, 6), 1).Circle(m.x, m.y, 3);
   }
+  if (kind != 1)
+    for (double y = c.t + 4; y < c.b - 4; y += 4) p.Pen(axis, 1).Line(m.x, y, m.x, y + 2);
+  if (kind != 2)
+    for (double x = c.l + 3; x < c.r - 3; x += 4) p.Pen(axis, 1).Line(x, m.y, x + 2, m.y);
 }
 
 void RollerIcon(Painter& p, Box c, bool wide) {
@@ -438,10 +468,10 @@ void DrawOptionPanels(const fs::path& dir) {
   {
     const Box b1{6, 1, 32, 27}, b3{5, 32, 38, 42}, b2{40, 1, 63, 29}, b4{64, 15, 76, 45};
     std::vector<Choice> cs = {
-        Make(b1, [](Painter& p, Box b) { NibStroke(p, {b.l + 8.0, b.t + 8.0}, {b.r - 8.0, b.b - 8.0}, {4, -4}); }),
-        Make(b2, [](Painter& p, Box b) { NibStroke(p, {b.l + 8.0, b.b - 8.0}, {b.r - 8.0, b.t + 8.0}, {-4, -4}); }),
-        Make(b4, [](Painter& p, Box b) { NibStroke(p, {Mid(b).x, b.t + 5.0}, {Mid(b).x, b.b - 5.0}, {3, 0}); }),
-        Make(b3, [](Painter& p, Box b) { NibStroke(p, {b.l + 6.0, Mid(b).y}, {b.r - 6.0, Mid(b).y}, {0, 2.5}); }),
+        Make(b1, [](Painter& p, Box b) { NibStroke(p, RingPath(Mid(b), 7), {2.5, -2.5}); }),
+        Make(b2, [](Painter& p, Box b) { NibStroke(p, RingPath(Mid(b), 7), {-2.5, -2.5}); }),
+        Make(b4, [](Painter& p, Box b) { NibStroke(p, {{Mid(b).x, b.t + 6.0}, {Mid(b).x, b.b - 6.0}}, {3, 0}); }),
+        Make(b3, [](Painter& p, Box b) { NibStroke(p, {{b.l + 7.0, Mid(b).y}, {b.r - 7.0, Mid(b).y}}, {0, 2.5}); }),
     };
     // Strips in the order of the values 1, 2, 4, 3.
     ChoicePanel(dir / "a4.kvr", 80, cs, {0, 1, 2, 3});
