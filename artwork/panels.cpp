@@ -74,7 +74,8 @@ void ObjectIcon(Painter& p, Box c, int kind) {
   for (int i = 0; i < 3; ++i) {
     p.Style(kBlack, fill[i], 1);
     const Pt q = at[i];
-    if (kind == 3) p.Poly({{q.x, q.y - r[i]}, {q.x + r[i], q.y + r[i] * 0.8}, {q.x - r[i], q.y + r[i] * 0.8}});
+    if (kind == 3)
+      p.Poly({{q.x, q.y - r[i]}, {q.x + r[i], q.y + r[i] * 0.8}, {q.x - r[i], q.y + r[i] * 0.8}});
     if (kind == 1) p.Rect(q.x - r[i], q.y - r[i], q.x + r[i], q.y + r[i]);
     if (kind == 2) p.Circle(q.x, q.y, r[i]);
   }
@@ -104,7 +105,8 @@ void TaperedStroke(Painter& p, Box c, double w0, double w1, COLORREF colour) {
 void NibStroke(Painter& p, const std::vector<Pt>& path, Pt n) {
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     // One nib print per pixel of the path, so that no gaps open between the prints.
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y))));
+    const int steps = std::max(
+        1, static_cast<int>(std::ceil(std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y))));
     for (int k = 0; k <= steps; ++k) {
       const Pt q = Lerp(path[i], path[i + 1], static_cast<double>(k) / steps);
       p.Pen(Shade(kMagenta, 5), 1).Line(q.x - n.x, q.y - n.y, q.x + n.x, q.y + n.y);
@@ -194,9 +196,11 @@ void QuillIcon(Painter& p, Box c, bool thicker_when_fast) {
 void Arrow(Painter& p, Pt a, Pt b, COLORREF colour, bool both = false) {
   p.Pen(colour, 2).Line(a.x, a.y, b.x, b.y);
   auto head = [&](Pt from, Pt to) {
-    const double d = std::hypot(to.x - from.x, to.y - from.y), ux = (to.x - from.x) / d, uy = (to.y - from.y) / d;
-    p.NoPen().Brush(colour).Poly(
-        {{to.x + ux, to.y + uy}, {to.x - 4 * ux + 3 * uy, to.y - 4 * uy - 3 * ux}, {to.x - 4 * ux - 3 * uy, to.y - 4 * uy + 3 * ux}});
+    const double d = std::hypot(to.x - from.x, to.y - from.y), ux = (to.x - from.x) / d,
+                 uy = (to.y - from.y) / d;
+    p.NoPen().Brush(colour).Poly({{to.x + ux, to.y + uy},
+                                  {to.x - 4 * ux + 3 * uy, to.y - 4 * uy - 3 * ux},
+                                  {to.x - 4 * ux - 3 * uy, to.y - 4 * uy + 3 * ux}});
   };
   head(a, b);
   if (both) head(b, a);
@@ -323,7 +327,8 @@ void MirrorIcon(Painter& p, Box c, int kind) {
   const COLORREF axis = Shade(kGrey, 2), drawn = Shade(kRed, 5), copy = Shade(kRed, 2);
   auto half = [&](bool right, bool across, COLORREF colour) {
     std::vector<Pt> pts;
-    for (const Pt& q : HalfHeart(10, right)) pts.push_back(across ? Pt{m.x - q.y, m.y - q.x} : Pt{m.x + q.x, m.y + q.y});
+    for (const Pt& q : HalfHeart(10, right))
+      pts.push_back(across ? Pt{m.x - q.y, m.y - q.x} : Pt{m.x + q.x, m.y + q.y});
     p.Style(kBlack, colour, 1).Poly(pts);
   };
   if (kind == 2) {
@@ -350,7 +355,8 @@ void RollerIcon(Painter& p, Box c, bool wide) {
   const double hx = wide ? 13 : 7, hy = wide ? 7 : 13;
   p.Style(kBlack, Shade(kGreen, 5), 1).Rect(m.x - hx, m.y - hy, m.x + hx, m.y + hy);
   for (int i = 0; i < 40; ++i)
-    p.Dot(m.x - hx + 1 + (2 * hx - 2) * Jitter(i, wide ? 20 : 21), m.y - hy + 1 + (2 * hy - 2) * Jitter(i, wide ? 22 : 23),
+    p.Dot(m.x - hx + 1 + (2 * hx - 2) * Jitter(i, wide ? 20 : 21),
+          m.y - hy + 1 + (2 * hy - 2) * Jitter(i, wide ? 22 : 23),
           i % 2 ? Shade(kGreen, 2) : Shade(kGreen, 1));
 }
 
@@ -415,8 +421,9 @@ void LightPanels(const fs::path& dir) {
     const char* file;
     int col, row;
   };
-  const Light lights[8] = {{2, "a43.kvr", 0, 0}, {3, "a44.kvr", 1, 0}, {4, "a45.kvr", 2, 0}, {8, "a46.kvr", 2, 1},
-                           {7, "a47.kvr", 2, 2}, {6, "a48.kvr", 1, 2}, {5, "a49.kvr", 0, 2}, {9, "a50.kvr", 0, 1}};
+  const Light lights[8] = {{2, "a43.kvr", 0, 0}, {3, "a44.kvr", 1, 0}, {4, "a45.kvr", 2, 0},
+                           {8, "a46.kvr", 2, 1}, {7, "a47.kvr", 2, 2}, {6, "a48.kvr", 1, 2},
+                           {5, "a49.kvr", 0, 2}, {9, "a50.kvr", 0, 1}};
   const int lo[3] = {0, 28, 55}, hi[3] = {27, 54, 80};
   for (const Light& chosen : lights) {
     Canvas c(80, 80, kBlack);
@@ -461,17 +468,30 @@ void DrawOptionPanels(const fs::path& dir) {
     const Box quads[4] = {{0, 0, 40, 25}, {40, 0, 80, 25}, {0, 25, 40, 50}, {40, 25, 80, 50}};
     std::vector<Choice> cs;
     for (int i = 0; i < 4; ++i)
-      cs.push_back(Make(quads[i], [s = shades[i]](Painter& p, Box b) { Cube(p, Mid(b).x - 8, Mid(b).y - 4, 12, s); }));
+      cs.push_back(
+          Make(quads[i], [s = shades[i]](Painter& p, Box b) { Cube(p, Mid(b).x - 8, Mid(b).y - 4, 12, s); }));
     ChoicePanel(dir / "a20.kvr", 80, cs, {0, 1, 2, 3});
   }
   // Nib: four boxes, each showing the stroke its nib leaves.
   {
     const Box b1{6, 1, 32, 27}, b3{5, 32, 38, 42}, b2{40, 1, 63, 29}, b4{64, 15, 76, 45};
     std::vector<Choice> cs = {
-        Make(b1, [](Painter& p, Box b) { NibStroke(p, RingPath(Mid(b), 7), {2.5, -2.5}); }),
-        Make(b2, [](Painter& p, Box b) { NibStroke(p, RingPath(Mid(b), 7), {-2.5, -2.5}); }),
-        Make(b4, [](Painter& p, Box b) { NibStroke(p, {{Mid(b).x, b.t + 6.0}, {Mid(b).x, b.b - 6.0}}, {3, 0}); }),
-        Make(b3, [](Painter& p, Box b) { NibStroke(p, {{b.l + 7.0, Mid(b).y}, {b.r - 7.0, Mid(b).y}}, {0, 2.5}); }),
+        Make(b1,
+             [](Painter& p, Box b) {
+               NibStroke(p, RingPath(Mid(b), 7), {2.5, -2.5});
+             }),
+        Make(b2,
+             [](Painter& p, Box b) {
+               NibStroke(p, RingPath(Mid(b), 7), {-2.5, -2.5});
+             }),
+        Make(b4,
+             [](Painter& p, Box b) {
+               NibStroke(p, {{Mid(b).x, b.t + 6.0}, {Mid(b).x, b.b - 6.0}}, {3, 0});
+             }),
+        Make(b3,
+             [](Painter& p, Box b) {
+               NibStroke(p, {{b.l + 7.0, Mid(b).y}, {b.r - 7.0, Mid(b).y}}, {0, 2.5});
+             }),
     };
     // Strips in the order of the values 1, 2, 4, 3.
     ChoicePanel(dir / "a4.kvr", 80, cs, {0, 1, 2, 3});

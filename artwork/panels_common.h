@@ -22,7 +22,8 @@ inline constexpr COLORREF kLitFill = Shade(kYellow, 1), kLitRim = Shade(kOrange,
 inline constexpr COLORREF kDimFill = Shade(kGrey, 7), kDimRim = Shade(kGrey, 5);
 
 // A rounded button filling the box, one pixel in from its edges so that neighbours stay apart:
-// lit (light, with a bold orange rim) for the choice in force, dim otherwise.
+// lit (light, with a bold orange rim) for the choice in force, dim otherwise. The pictures on the
+// buttons never use the rim's colour, so the lit button can be found by it.
 void Button(Painter& p, Box b, bool lit);
 
 // A button of a panel and the routine that draws its picture over the button.

@@ -60,7 +60,8 @@ void GradientBands(const gdi::HDC& dc, int style, int x1, int y1, int x2, int y2
   for (int k = 0; k < 10; ++k) {
     const int shade = kDarkFirst[i] ? 9 - k : k;
     gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 2, Shade(kSampleRow, shade)));
-    const int from = static_cast<int>(std::lround(k * step)), to = static_cast<int>(std::lround((k + 1) * step));
+    const int from = static_cast<int>(std::lround(k * step)),
+              to = static_cast<int>(std::lround((k + 1) * step));
     for (int s = from; s <= to; ++s) {
       if (mode == 1) {
         gdi::MoveToEx(dc, x1 + s, y1, nullptr);
@@ -125,7 +126,8 @@ void FillStylePanel(const fs::path& dir) {
   }
   Painter p(c);
   // The preview's card: a frame round the plain box the program paints its figure into.
-  p.Style(Shade(kGrey, 3), kPaper, 2).Rect(kPreviewLeft - 2, kPreviewTop - 2, kPreviewRight + 3, kPreviewBottom + 3);
+  p.Style(Shade(kGrey, 3), kPaper, 2)
+      .Rect(kPreviewLeft - 2, kPreviewTop - 2, kPreviewRight + 3, kPreviewBottom + 3);
   p.NoPen().Brush(kPaper).Rect(kPreviewLeft, kPreviewTop, kPreviewRight + 2, kPreviewBottom + 2);
   p.NoPen().Brush(Shade(kYellow, 5)).Poly({{4, 26}, {10, 32}, {4, 38}});
   p.Poly({{75, 26}, {69, 32}, {75, 38}});
@@ -160,7 +162,8 @@ void DrawFillStyleChart(const fs::path& dir) {
   };
   // The chooser shows the chart from its row 1 down to row 222 and columns 0..254, so the last
   // row's cards end where the window does.
-  const Row rows[5] = {{0, 34, 32, 0}, {34, 68, 32, 8}, {68, 94, 32, 16}, {94, 160, 64, 24}, {160, 223, 64, 28}};
+  const Row rows[5] = {
+      {0, 34, 32, 0}, {34, 68, 32, 8}, {68, 94, 32, 16}, {94, 160, 64, 24}, {160, 223, 64, 28}};
   for (const Row& row : rows) {
     const int cells = 256 / row.cell;
     for (int i = 0; i < cells; ++i) {

@@ -41,26 +41,31 @@ const std::vector<PanelCase>& PanelCases() {
   static const std::vector<PanelCase> cases = {
       {"a20.kvr", {{0, 0, 40, 25}, {40, 0, 80, 25}, {0, 25, 40, 50}, {40, 25, 80, 50}}},  // 2, 4, 5, 7
       {"a4.kvr", {{6, 1, 32, 27}, {40, 1, 63, 29}, {64, 15, 76, 45}, {5, 32, 38, 42}}},   // 1, 2, 4, 3
-      {"a6.kvr", {kRight, kLeft}},                                                       // 3, 4
-      {"a24.kvr", {{0, 0, 41, 50}, {41, 0, 80, 50}}},                                    // 1, 2
-      {"a15.kvr", {{0, 0, 40, 40}, {40, 0, 80, 40}}},                                    // 1, 2
-      {"a13.kvr", {kLeft, kRight}},                                                      // 4, 3
-      {"a8.kvr", {kLeft, kRight}},                                                       // 1, 2
-      {"a23.kvr", {{0, 0, 80, 26}, {0, 26, 80, 50}}},                                    // lighten, darken
-      {"a10.kvr", {kLeft, kRight}},                                                      // 1, 3
-      {"a12.kvr", {kLeft, kRight}},                                                      // 1, 2
-      {"a11.kvr", {kLeft, kRight}},                                                      // 3, 4
-      {"a9.kvr", {kRight, kLeft}},                                                       // 1 shrink, 2
-      {"a2.kvr", {kLeft, kRight}},                                                       // 1, 2
-      {"a19.kvr", {kThird[0], kThird[1], kThird[2]}},                                    // 3, 1, 2
-      {"a7.kvr", {kThird[0], kThird[1], kThird[2]}},                                     // 2, 1, 3
+      {"a6.kvr", {kRight, kLeft}},                                                        // 3, 4
+      {"a24.kvr", {{0, 0, 41, 50}, {41, 0, 80, 50}}},                                     // 1, 2
+      {"a15.kvr", {{0, 0, 40, 40}, {40, 0, 80, 40}}},                                     // 1, 2
+      {"a13.kvr", {kLeft, kRight}},                                                       // 4, 3
+      {"a8.kvr", {kLeft, kRight}},                                                        // 1, 2
+      {"a23.kvr", {{0, 0, 80, 26}, {0, 26, 80, 50}}},                                     // lighten, darken
+      {"a10.kvr", {kLeft, kRight}},                                                       // 1, 3
+      {"a12.kvr", {kLeft, kRight}},                                                       // 1, 2
+      {"a11.kvr", {kLeft, kRight}},                                                       // 3, 4
+      {"a9.kvr", {kRight, kLeft}},                                                        // 1 shrink, 2
+      {"a2.kvr", {kLeft, kRight}},                                                        // 1, 2
+      {"a19.kvr", {kThird[0], kThird[1], kThird[2]}},                                     // 3, 1, 2
+      {"a7.kvr", {kThird[0], kThird[1], kThird[2]}},                                      // 2, 1, 3
       {"a21.kvr",
-       {{0, 0, 27, 25}, {28, 0, 54, 25}, {55, 0, 80, 25}, {0, 26, 27, 50}, {28, 26, 54, 50}, {55, 26, 80, 50}}},
-      {"a5.kvr", {kThird[0], kThird[1], kThird[2]}},                                     // 1, 2, 3
-      {"a18.kvr", {kThird[0], kThird[1], kThird[2]}},                                    // 1, 2, 3
-      {"a16.kvr", {kRight, kLeft}},                                                      // 1 (tool 12), 2
-      {"a14.kvr", {kThird[0], kThird[1], kThird[2]}},                                    // 1, 2, 3
-      {"a17.kvr", {kLeft, kRight}},                                                      // on, off
+       {{0, 0, 27, 25},
+        {28, 0, 54, 25},
+        {55, 0, 80, 25},
+        {0, 26, 27, 50},
+        {28, 26, 54, 50},
+        {55, 26, 80, 50}}},
+      {"a5.kvr", {kThird[0], kThird[1], kThird[2]}},   // 1, 2, 3
+      {"a18.kvr", {kThird[0], kThird[1], kThird[2]}},  // 1, 2, 3
+      {"a16.kvr", {kRight, kLeft}},                    // 1 (tool 12), 2
+      {"a14.kvr", {kThird[0], kThird[1], kThird[2]}},  // 1, 2, 3
+      {"a17.kvr", {kLeft, kRight}},                    // on, off
   };
   return cases;
 }
@@ -118,7 +123,8 @@ TEST_F(PanelPicturesTest, EachStripLightsTheButtonThatChoosesItsValue) {
       ASSERT_LT(lit.l, lit.r) << "strip " << s << " lights nothing";
       EXPECT_TRUE(lit.l >= want.l && lit.r <= want.r && lit.t >= want.t && lit.b <= want.b)
           << "strip " << s << " lights (" << lit.l << "," << lit.t << ")-(" << lit.r << "," << lit.b << ")";
-      EXPECT_GE((lit.r - lit.l) * (lit.b - lit.t), (want.r - want.l) * (want.b - want.t) * 2 / 3) << "strip " << s;
+      EXPECT_GE((lit.r - lit.l) * (lit.b - lit.t), (want.r - want.l) * (want.b - want.t) * 2 / 3)
+          << "strip " << s;
       std::vector<COLORREF> px;
       for (int y = 0; y < 50; ++y)
         for (int x = 0; x < b->Width(); ++x) px.push_back(At(b, x, 50 * static_cast<int>(s) + y));
@@ -135,8 +141,9 @@ TEST_F(PanelPicturesTest, LightPanelsLightTheirCellAndShadeTheBallFromIt) {
     const char* file;
     Area cell;
   };
-  const Light lights[8] = {{"a43.kvr", {0, 0, 27, 27}},   {"a44.kvr", {28, 0, 54, 27}},  {"a45.kvr", {55, 0, 80, 27}},
-                           {"a46.kvr", {55, 28, 80, 54}}, {"a47.kvr", {55, 55, 80, 80}}, {"a48.kvr", {28, 55, 54, 80}},
+  const Light lights[8] = {{"a43.kvr", {0, 0, 27, 27}},   {"a44.kvr", {28, 0, 54, 27}},
+                           {"a45.kvr", {55, 0, 80, 27}},  {"a46.kvr", {55, 28, 80, 54}},
+                           {"a47.kvr", {55, 55, 80, 80}}, {"a48.kvr", {28, 55, 54, 80}},
                            {"a49.kvr", {0, 55, 27, 80}},  {"a50.kvr", {0, 28, 27, 54}}};
   std::set<std::vector<COLORREF>> balls;
   for (const auto& l : lights) {
@@ -195,7 +202,8 @@ TEST_F(PanelPicturesTest, FillStylePanelLeavesThePreviewBoxPlainAndNothingBelow)
   EXPECT_LE(b->Height(), 50);
   const COLORREF plain = At(b, art::kPreviewLeft, art::kPreviewTop);
   for (int y = art::kPreviewTop; y <= art::kPreviewBottom; ++y)
-    for (int x = art::kPreviewLeft; x <= art::kPreviewRight; ++x) ASSERT_EQ(At(b, x, y), plain) << x << "," << y;
+    for (int x = art::kPreviewLeft; x <= art::kPreviewRight; ++x)
+      ASSERT_EQ(At(b, x, y), plain) << x << "," << y;
 }
 
 // Each cell of the chart shows its style: the 32 cells differ, each gradient uses most of the
@@ -243,7 +251,8 @@ TEST_F(PanelPicturesTest, FillStyleChartShowsEveryStyleInItsCell) {
       std::set<COLORREF> tile_colours;
       for (int y = 0; y < 54; ++y)
         for (int x = 0; x < 54; ++x) tile_colours.insert(At(tile, x, y));
-      const auto from_tile = std::count_if(px.begin(), px.end(), [&](COLORREF c) { return tile_colours.count(c); });
+      const auto from_tile =
+          std::count_if(px.begin(), px.end(), [&](COLORREF c) { return tile_colours.count(c); });
       EXPECT_GE(from_tile * 2, static_cast<long>(px.size()));
       looks.insert(px);
     }
