@@ -270,11 +270,11 @@ void SizeIcon(Painter& p, Box c, bool magnify) {
 }
 
 void ShadowIcon(Painter& p, Box c, int d) {
-  const int o = 3;
+  const int o = 4;
   const int dx[8] = {0, 0, -o, 0, o, -o, 0, o}, dy[8] = {0, 0, -o, -o, -o, o, o, o};
   const Pt m = Mid(c);
-  p.Text(m.x + dx[d], m.y - 8 + dy[d], "A", 15, kBlack);
-  p.Text(m.x, m.y - 8, "A", 15, Shade(kRed, 5));
+  p.Text(m.x + dx[d], m.y - 8 + dy[d], "A", 16, kBlack);
+  p.Text(m.x, m.y - 8, "A", 16, Shade(kRed, 5));
 }
 
 void ExplodeIcon(Painter& p, Box c, bool rise) {

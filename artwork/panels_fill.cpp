@@ -80,17 +80,17 @@ void GradientBands(const gdi::HDC& dc, int style, int x1, int y1, int x2, int y2
   }
 }
 
-// One sample: a rounded figure in the box filled in the style, with a two-pixel outline.
-void Sample(Canvas& c, const fs::path& dir, int style, gdi::RECT r) {
+// One sample: a figure in the box with rounded corners, filled in the style, with a two-pixel
+// outline.
+void Sample(Canvas& c, const fs::path& dir, int style, gdi::RECT r, int corner = 12) {
   const gdi::HDC& dc = c.Dc();
-  constexpr int kCorner = 12;
   const gdi::HGDIOBJ old_pen = gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 2, kSample));
   const gdi::HGDIOBJ old_brush = gdi::SelectObject(dc, gdi::GetStockObject(gdi::NULL_BRUSH));
   if (style < 16) {
     gdi::SelectObject(dc, StyleBrush(dir, style));
     gdi::SetBkMode(dc, gdi::TRANSPARENT);
   } else {
-    gdi::SelectClipRgn(dc, gdi::CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, kCorner, kCorner));
+    gdi::SelectClipRgn(dc, gdi::CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, corner, corner));
     if (style < 24) {
       GradientBands(dc, style, r.left, r.top, r.right, r.bottom);
     } else {
@@ -103,7 +103,7 @@ void Sample(Canvas& c, const fs::path& dir, int style, gdi::RECT r) {
     gdi::SelectClipRgn(dc, gdi::HRGN{});
     gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 2, kSample));
   }
-  gdi::RoundRect(dc, r.left, r.top, r.right, r.bottom, kCorner, kCorner);
+  gdi::RoundRect(dc, r.left, r.top, r.right, r.bottom, corner, corner);
   gdi::SetBkMode(dc, gdi::OPAQUE);
   gdi::SelectObject(dc, old_pen);
   gdi::SelectObject(dc, old_brush);
@@ -118,11 +118,11 @@ void FillStylePanel(const fs::path& dir) {
     Button(p, {0, 0, 79, 50}, false);
   }
   // Four small samples above the preview hint at the choice the press opens.
-  const int styles[4] = {1, 4, 17, 8};
+  const int styles[4] = {1, 4, 17, 9};
   for (int i = 0; i < 4; ++i) {
     const int x = 4 + 18 * i;
     Painter(c).NoPen().Brush(kPaper).Rect(x, 3, x + 17, 16);
-    Sample(c, dir, styles[i], {x + 1, 4, x + 16, 15});
+    Sample(c, dir, styles[i], {x + 1, 4, x + 16, 15}, 4);
   }
   Painter p(c);
   // The preview's card: a frame round the plain box the program paints its figure into.
