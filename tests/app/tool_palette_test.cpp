@@ -394,6 +394,21 @@ TEST_F(ToolPaletteTest, PressesWhileAnAnimationRunsAreIgnoredSilently) {
   EXPECT_EQ(FormPixel(200, 57), kBlack);
 }
 
+TEST_F(ToolPaletteTest, ToolsWithVariantsDrawTheVariantTheirPanelShows) {
+  struct Case {
+    int tab, slot;
+    int* option;
+    int value, tool;
+  } cases[] = {{0, 9, &QuillKind, 2, 13},  {0, 9, &QuillKind, 1, 12},   {2, 4, &FishKind, 2, 26},
+               {3, 5, &RibbonKind, 3, 20}, {3, 5, &RibbonKind, 2, 29}, {7, 3, &PixellateMode, 2, 64}};
+  for (const auto& c : cases) {
+    ClickTab(c.tab);
+    *c.option = c.value;
+    hl::Click(Button(c.slot), 20, 20);
+    EXPECT_EQ(CurrentTool, c.tool) << "tab " << c.tab << " slot " << c.slot;
+  }
+}
+
 TEST_F(ToolPaletteTest, ChoosingSomeToolsSetsTheStateTheyStartWith) {
   FillStyle = 20;
   ClickTab(1);
