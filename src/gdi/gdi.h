@@ -276,8 +276,6 @@ class DC {
   POINT brush_org{0, 0};
   POINT pos{0, 0};
   HRGN clip;  // device coordinates; null means no clip
-  // Styled-pen phase carried across LineTo chains, in pixels drawn.
-  int style_phase = 0;
 };
 
 HDC CreateSurfaceDC(HBITMAP surface);  // a DC over a window surface (not re-targetable)

@@ -152,15 +152,12 @@ bool DrawPolygons(DC& dc, const POINT* pts, const int* counts, int polys) {
     for (int y = band.top; y < band.bottom; ++y)
       for (const auto& [a, b] : band.spans) raster::BrushSpan(dc, y, a, b, brush, dc.rop2);
   if (stroke != pen::Stroke::kNull) {
-    // Each outline starts its pen style afresh and leaves the line drawing state as it was.
-    const int phase = dc.style_phase;
+    // Each outline starts its pen style afresh, as every stroke does.
     int first = 0;
     for (int i = 0; i < polys; ++i) {
-      dc.style_phase = 0;
       pen::StrokePath(dc, pts + first, counts[i], true);
       first += counts[i];
     }
-    dc.style_phase = phase;
   }
   return true;
 }
