@@ -7,13 +7,6 @@ import time
 WIDTH, HEIGHT = 1024, 768
 
 
-def free_display():
-    for n in range(90, 140):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return f":{n}"
-    raise RuntimeError("no free X display number")
-
-
 def read_ppm(path):
     with open(path, "rb") as f:
         data = f.read()
@@ -47,19 +40,24 @@ class Session:
 
     def __init__(self, program):
         self.program = program
-        self.display = free_display()
-        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
-        self.env.pop("WAYLAND_DISPLAY", None)
+        self.display = None
+        self.env = None
         self.xvfb = self.app = None
 
     def __enter__(self):
+        # Xvfb picks a free display itself and writes its number once it accepts connections.
+        read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if os.path.exists(f"/tmp/.X11-unix/X{self.display[1:]}"):
-                break
-            time.sleep(0.05)
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as f:
+            number = f.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        self.display = f":{number}"
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+        self.env.pop("WAYLAND_DISPLAY", None)
         self.app = subprocess.Popen([self.program], env=self.env)
         for _ in range(200):
             if self.xdo("search", "--onlyvisible", "--name", "Pindoodle").strip():
