@@ -18,10 +18,12 @@
 //    (a million pixels) without overflow.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gdi {
@@ -222,10 +224,29 @@ class Bitmap final : public GdiObject {
   std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
   void Fill(std::uint32_t pixel);
 
+  // The box of pixels that drawing calls have visited since the last TakeTouched (a superset of
+  // what they changed), so that a window needs to bring only that part to the screen. Drawing
+  // through DCs, Fill and SetBitmapBits are tracked; writes through Row() and At() are not, and
+  // whoever makes them must say so to the window (platform::Window::MarkDirty).
+  void Touch(int x0, int x1, int y) const {
+    if (touched_.left >= touched_.right) {
+      touched_ = {x0, y, x1, y + 1};
+      return;
+    }
+    touched_.left = std::min(touched_.left, x0);
+    touched_.right = std::max(touched_.right, x1);
+    touched_.top = std::min(touched_.top, y);
+    touched_.bottom = std::max(touched_.bottom, y + 1);
+  }
+  void TouchAll() const { touched_ = {0, 0, width_, height_}; }
+  // The touched box (empty when nothing was touched), which starts afresh.
+  RECT TakeTouched() const { return std::exchange(touched_, RECT{}); }
+
  private:
   int width_, height_;
   bool mono_;
   std::vector<std::uint32_t> pixels_;
+  mutable RECT touched_{};
 };
 
 // The largest bitmap the layer allocates, in pixels (a 16k x 16k surface is 1 GiB).

@@ -37,7 +37,10 @@ Bitmap::Bitmap(int width, int height, bool mono)
       mono_(mono),
       pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), mono ? 0u : 0u) {}
 
-void Bitmap::Fill(std::uint32_t pixel) { std::fill(pixels_.begin(), pixels_.end(), pixel & raster::kRgbMask); }
+void Bitmap::Fill(std::uint32_t pixel) {
+  std::fill(pixels_.begin(), pixels_.end(), pixel & raster::kRgbMask);
+  TouchAll();
+}
 
 // ---- stock objects ---------------------------------------------------------------------------
 
@@ -403,6 +406,7 @@ long SetBitmapBits(const HBITMAP& bmp, DWORD count, const void* bits) {
   const int stride = DdbStride(bmp->Width(), bmp->IsMono());
   const long total = std::min<long>(static_cast<long>(count), static_cast<long>(stride) * bmp->Height());
   const auto* in = static_cast<const BYTE*>(bits);
+  bmp->TouchAll();
   for (int y = 0; y < bmp->Height(); ++y) {
     const long row_start = static_cast<long>(y) * stride;
     if (row_start >= total) break;

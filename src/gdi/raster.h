@@ -58,6 +58,7 @@ void ForEachVisible(const DC& dc, int y, int x0, int x1, F&& f) {
   x0 = std::max(x0, 0);
   x1 = std::min(x1, s.Width());
   if (x0 >= x1) return;
+  s.Touch(x0, x1, y);
   if (!dc.clip) {
     f(x0, x1);
     return;

@@ -84,6 +84,9 @@ struct Window::Impl {
   // What was last brought to the screen, for finding what changed.
   std::vector<std::uint32_t> shown;
   int shown_w = -1, shown_h = -1;
+  // Whether the whole surface must be compared with what is shown (pixels were written without
+  // the surface's touched box knowing); otherwise only the touched box is.
+  bool compare_all = true;
   int cursor = 0;
   std::string hint;
   // Forms.

@@ -90,20 +90,33 @@ gdi::RECT TakeChangedRect(Window& window) {
   if (!w.surface) return {};
   const gdi::Bitmap& s = *w.surface;
   const int sw = s.Width(), sh = s.Height();
+  const gdi::RECT touched = s.TakeTouched();
   if (sw != w.shown_w || sh != w.shown_h) {
     w.shown.assign(s.Pixels(), s.Pixels() + static_cast<std::size_t>(sw) * sh);
     w.shown_w = sw;
     w.shown_h = sh;
+    w.compare_all = false;
     return (sw > 0 && sh > 0) ? gdi::RECT{0, 0, sw, sh} : gdi::RECT{};
   }
+  // Drawing records the box it visited, so an icon-strip frame costs a compare of its own 400 x
+  // 40 pixels rather than of the whole window.
+  int cx0 = 0, cx1 = sw, cy0 = 0, cy1 = sh;
+  if (!w.compare_all) {
+    cx0 = std::clamp(touched.left, 0, sw);
+    cx1 = std::clamp(touched.right, 0, sw);
+    cy0 = std::clamp(touched.top, 0, sh);
+    cy1 = std::clamp(touched.bottom, 0, sh);
+    if (cx0 >= cx1 || cy0 >= cy1) return {};
+  }
+  w.compare_all = false;
   int left = sw, right = 0, top = sh, bottom = 0;
-  for (int y = 0; y < sh; ++y) {
+  for (int y = cy0; y < cy1; ++y) {
     const std::uint32_t* now = s.Row(y);
     std::uint32_t* was = w.shown.data() + static_cast<std::size_t>(y) * sw;
-    if (std::memcmp(now, was, sizeof(std::uint32_t) * sw) == 0) continue;
-    int x0 = 0;
+    if (std::memcmp(now + cx0, was + cx0, sizeof(std::uint32_t) * (cx1 - cx0)) == 0) continue;
+    int x0 = cx0;
     while (now[x0] == was[x0]) ++x0;
-    int x1 = sw;
+    int x1 = cx1;
     while (now[x1 - 1] == was[x1 - 1]) --x1;
     left = std::min(left, x0);
     right = std::max(right, x1);
@@ -254,7 +267,9 @@ void Window::Invalidate() {
 }
 
 void Window::MarkDirty() {
-  if (impl_->surface) impl_->peer->Dirty();
+  if (!impl_->surface) return;
+  impl_->compare_all = true;
+  impl_->peer->Dirty();
 }
 
 void Window::SetCursor(int number) {
@@ -297,13 +312,15 @@ void Window::Close() {
 
 gdi::HDC GetDC(HWND window) {
   if (window == nullptr || !window->Surface()) return nullptr;
-  window->MarkDirty();
+  // What the DC draws is recorded in the surface's touched box, so the window only needs to
+  // know that something may change.
+  window->impl().peer->Dirty();
   return gdi::CreateSurfaceDC(window->Surface());
 }
 
 int ReleaseDC(HWND window, gdi::HDC& dc) {
   dc.reset();
-  if (window != nullptr) window->MarkDirty();
+  if (window != nullptr && window->Surface()) window->impl().peer->Dirty();
   return 1;
 }
 
