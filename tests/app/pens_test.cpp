@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "reference_image.h"
 #include "gdi/bmp.h"
 #include "gdi/script.h"
 
@@ -70,36 +71,7 @@ class PensTest : public AppTest {
   // Compares the box of the canvas with the stored picture, and checks that nothing outside the
   // box differs from the background.
   void ExpectReference(const std::string& name, gdi::RECT box, gdi::COLORREF background) {
-    const gdi::Bitmap& canvas = *Canvas().Surface();
-    ASSERT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= canvas.Width() &&
-                box.bottom <= canvas.Height());
-    for (int y = 0; y < canvas.Height(); ++y)
-      for (int x = 0; x < canvas.Width(); ++x)
-        if (!PointInBox(x, y, box.left, box.top, box.right, box.bottom)) {
-          ASSERT_EQ(canvas.At(x, y), gdi::PixelFromColorref(background))
-              << "outside the box at " << x << "," << y;
-        }
-    gdi::HBITMAP crop = gdi::CreateDIBSection32(box.right - box.left, box.bottom - box.top);
-    for (int y = box.top; y < box.bottom; ++y)
-      for (int x = box.left; x < box.right; ++x) crop->At(x - box.left, y - box.top) = canvas.At(x, y);
-
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "reference" / ("pens_" + name + ".bmp");
-    std::string error;
-    const char* update = std::getenv("PD_UPDATE_REFERENCES");
-    if (update && std::string(update) == "1") {
-      ASSERT_TRUE(gdi::SaveBmp8(path.string(), *crop, AppPalette->entries, &error)) << error;
-      return;
-    }
-    gdi::HBITMAP expected = gdi::LoadBmpFile(path.string(), &error);
-    ASSERT_TRUE(expected) << path << ": " << error;
-    const gdi::ImageDiff diff = gdi::CompareImages(*crop, *expected, nullptr);
-    if (diff.differing != 0 || diff.size_mismatch) {
-      std::filesystem::create_directories(PD_TEST_OUT_DIR);
-      gdi::SaveBmp8(std::string(PD_TEST_OUT_DIR) + "/pens_" + name + ".bmp", *crop, AppPalette->entries,
-                    &error);
-    }
-    EXPECT_FALSE(diff.size_mismatch);
-    EXPECT_EQ(diff.differing, 0) << name << ": first difference box " << diff.box.left << "," << diff.box.top;
+    ExpectCanvasReference(*Canvas().Surface(), "pens_" + name, box, [&](int, int) { return background; });
   }
 };
 
