@@ -13,7 +13,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 PROGRAM = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "bin", "pindoodle")
 RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-IDLE_SECONDS = 10
+IDLE_SECONDS = int(os.environ.get("PD_IDLE_SECONDS", "20"))
 TICK = os.sysconf("SC_CLK_TCK")
 
 

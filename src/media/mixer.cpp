@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -31,6 +34,21 @@ int g_last_song = 0;
 
 void SongEnded(int song);
 
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// The ALSA library, which SDL loads for itself, writes several lines to the terminal each time
+// it finds no sound card. Opening the device is asked for again now and then, and finding no
+// card is expected on many machines, so those lines are kept out; the player says once itself
+// that it plays silently.
+void QuietAlsa() {
+  void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (alsa == nullptr) return;
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  using SetHandler = int (*)(Handler);
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(&IgnoreAlsaError);
+  dlclose(alsa);
+}
+
 // Runs on the mixer's audio thread when a song plays to its end, and on the sound thread inside
 // Mix_HaltMusic when one is stopped. It must not touch the program's state: it only posts.
 void SongFinishedHook() {
@@ -41,13 +59,17 @@ void SongFinishedHook() {
 }  // namespace
 
 struct MixerPlayer::Impl {
+  using Clock = std::chrono::steady_clock;
+
   struct Command {
-    enum Kind { kEffect, kSong, kStop, kQuit } kind;
+    enum Kind { kEffect, kSong, kStop, kQuery, kQuit };
+    Kind kind = kStop;
     std::string path;
     int song = 0;
   };
 
   std::string soundfont;
+  Timing timing;
 
   // Shared between the threads, under the lock.
   std::mutex lock;
@@ -56,6 +78,7 @@ struct MixerPlayer::Impl {
   std::uint64_t queued = 0, done = 0;
   bool open_finished = false;
   std::string driver;
+  bool device_open = false;
 
   // The user-interface thread's own: the song it last started and has neither stopped nor heard
   // end (0 for none). Only that song's end is reported.
@@ -63,8 +86,16 @@ struct MixerPlayer::Impl {
 
   // The sound thread's own.
   bool opened = false;
+  bool initialised = false;
+  Clock::time_point failed_at;
+  bool failed = false;
+  bool told_silent = false;
+  // When a sound was last asked for, or last found playing.
+  Clock::time_point last_sound;
   Mix_Music* music = nullptr;
   Mix_Chunk* effect = nullptr;
+  // The song asked for while no device could be opened, started when one can.
+  Command wanted;
   std::thread thread;
 
   void Push(Command command) {
@@ -77,32 +108,48 @@ struct MixerPlayer::Impl {
   }
 
   void Run() {
-    opened = Open();
+    Initialise();
+    TryOpen();
     {
       std::lock_guard<std::mutex> hold(lock);
       driver = opened ? SDL_GetCurrentAudioDriver() : "";
       open_finished = true;
+      device_open = opened;
     }
     changed.notify_all();
     for (;;) {
       Command command;
       {
         std::unique_lock<std::mutex> hold(lock);
-        changed.wait(hold, [this] { return !queue.empty(); });
+        // While the device is open the thread looks now and then whether it is still needed;
+        // while it is closed nothing wakes the thread but a command.
+        while (queue.empty()) {
+          if (!opened) {
+            changed.wait(hold);
+          } else if (Clock::now() < last_sound + timing.quiet_close) {
+            changed.wait_until(hold, last_sound + timing.quiet_close);
+          } else {
+            hold.unlock();
+            CloseIfQuiet();
+            hold.lock();
+            device_open = opened;
+          }
+        }
         command = std::move(queue.front());
         queue.pop_front();
       }
-      if (opened) Carry(command);
+      Carry(command);
       {
         std::lock_guard<std::mutex> hold(lock);
         ++done;
+        device_open = opened;
       }
       changed.notify_all();
       if (command.kind == Command::kQuit) return;
     }
   }
 
-  bool Open() {
+  void Initialise() {
     // Songs are played by FluidSynth alone and only with our SoundFont: the mixer's other MIDI
     // player would use whatever patches the machine's configuration names, and the environment
     // may name other SoundFonts. The override priority makes these win over the environment.
@@ -111,16 +158,21 @@ struct MixerPlayer::Impl {
     SDL_SetHintWithPriority("SDL_FORCE_SOUNDFONTS", "0", SDL_HINT_OVERRIDE);
     Mix_SetSoundFonts(soundfont.c_str());
     Mix_Init(MIX_INIT_MID);
-    if (!OpenDevice()) {
-      // No device: the dummy driver consumes the sound at the real pace, so songs still end
-      // and follow one another, and the program behaves as it always does, silently.
-      SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-      const bool ok = OpenDevice();
-      SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-      if (!ok) {
-        Mix_Quit();
-        return false;
-      }
+    initialised = true;
+  }
+
+  // Opens the device unless it is open, or an opening failed less than the retry interval ago.
+  bool TryOpen() {
+    if (opened) return true;
+    if (failed && Clock::now() - failed_at < timing.retry) return false;
+    opened = OpenDevice();
+    last_sound = Clock::now();
+    failed = !opened;
+    if (failed) {
+      if (!told_silent) std::fprintf(stderr, "pindoodle: no sound device could be opened; playing silently\n");
+      told_silent = true;
+      failed_at = Clock::now();
+      return false;
     }
     // One channel: a new effect replaces the one playing, as the platform's sound call did.
     Mix_AllocateChannels(1);
@@ -129,25 +181,43 @@ struct MixerPlayer::Impl {
     // the two together stay clear of clipping.
     Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
     Mix_HookMusicFinished(&SongFinishedHook);
+    if (wanted.kind == Command::kSong) {
+      const Command song = wanted;
+      Carry(song);
+    }
     return true;
   }
 
   static bool OpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) return true;
+    QuietAlsa();
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
+      // SDL's dummy driver plays nothing, but its thread would mix sound all the same.
+      const char* name = SDL_GetCurrentAudioDriver();
+      if (!name || std::strcmp(name, "dummy") != 0) return true;
+      Mix_CloseAudio();
+    }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
 
-  void Close() {
+  void CloseDevice() {
+    if (!opened) return;
     Mix_HookMusicFinished(nullptr);
     StopMusic();
     Mix_HaltChannel(-1);
     if (effect) Mix_FreeChunk(effect);
     effect = nullptr;
     Mix_CloseAudio();
-    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    opened = false;
+  }
+
+  void CloseIfQuiet() {
+    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0)
+      CloseDevice();
+    else
+      last_sound = Clock::now();
   }
 
   void StopMusic() {
@@ -159,8 +229,10 @@ struct MixerPlayer::Impl {
   }
 
   void Carry(const Command& command) {
+    if (command.kind == Command::kEffect || command.kind == Command::kSong) last_sound = Clock::now();
     switch (command.kind) {
       case Command::kEffect: {
+        if (!TryOpen()) return;
         // A missing or unreadable file is silent and leaves the sound playing alone.
         Mix_Chunk* chunk = Mix_LoadWAV(command.path.c_str());
         if (!chunk) return;
@@ -170,6 +242,9 @@ struct MixerPlayer::Impl {
         return;
       }
       case Command::kSong: {
+        wanted = command;
+        if (!TryOpen()) return;
+        wanted = {};
         StopMusic();
         // A song that cannot be loaded or played leaves the music stopped, and no end follows.
         Mix_Music* song = Mix_LoadMUS(command.path.c_str());
@@ -184,10 +259,14 @@ struct MixerPlayer::Impl {
         return;
       }
       case Command::kStop:
-        StopMusic();
+        wanted = {};
+        if (opened) StopMusic();
+        return;
+      case Command::kQuery:
         return;
       case Command::kQuit:
-        Close();
+        CloseDevice();
+        if (initialised) Mix_Quit();
         return;
     }
   }
@@ -203,8 +282,9 @@ void SongEnded(int song) {
 
 }  // namespace
 
-MixerPlayer::MixerPlayer(std::string soundfont) : impl_(std::make_unique<Impl>()) {
+MixerPlayer::MixerPlayer(std::string soundfont, Timing timing) : impl_(std::make_unique<Impl>()) {
   impl_->soundfont = std::move(soundfont);
+  impl_->timing = timing;
   g_live = impl_.get();
   impl_->thread = std::thread([impl = impl_.get()] { impl->Run(); });
 }
@@ -239,6 +319,13 @@ std::string MixerPlayer::DriverName() {
   std::unique_lock<std::mutex> hold(impl_->lock);
   impl_->changed.wait(hold, [this] { return impl_->open_finished; });
   return impl_->driver;
+}
+
+bool MixerPlayer::DeviceOpen() {
+  impl_->Push({Impl::Command::kQuery, {}, 0});
+  Sync();
+  std::lock_guard<std::mutex> hold(impl_->lock);
+  return impl_->device_open;
 }
 
 MixerSession::MixerSession() {

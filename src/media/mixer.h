@@ -8,11 +8,16 @@
 // (platform::PostToUiThread), where MediaPlayer1Notify runs; a song stopped or replaced on purpose
 // reports nothing.
 //
-// Without a usable sound device (no card, no sound server, a machine without a desktop) the
-// player falls back to SDL's "dummy" driver: everything runs as usual, silently. At most one
-// MixerPlayer exists at a time.
+// The device is open only while it is needed. Without a usable sound device (no card, no sound
+// server, a machine without a desktop, or SDL's silent "dummy" driver) the player stays closed
+// and quiet, with no audio thread at all: sounds are dropped, and the song asked for last is
+// remembered and started when a device can be opened later (asking again at most once per
+// retry interval, when a sound is played). When nothing has played for a while the device is
+// closed too, so an idle program is not woken by an audio thread mixing silence; the next
+// sound opens it again. At most one MixerPlayer exists at a time.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -23,11 +28,20 @@ namespace pd {
 // The SoundFont every song is played with; no other installed SoundFont is ever used.
 inline constexpr const char* kSongSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
+struct MixerTiming {
+  // How long after a failed opening the device is asked for again.
+  std::chrono::milliseconds retry{10000};
+  // How long the device stays open with nothing playing.
+  std::chrono::milliseconds quiet_close{10000};
+};
+
 class MixerPlayer final : public SoundPlayer {
  public:
-  // Starts the sound thread, which opens the audio device once for the player's whole life.
-  // soundfont is for tests; the program plays with kSongSoundFont.
-  explicit MixerPlayer(std::string soundfont = kSongSoundFont);
+  using Timing = MixerTiming;
+
+  // Starts the sound thread, which opens the audio device. soundfont and timing are for tests;
+  // the program plays with kSongSoundFont and the default timing.
+  explicit MixerPlayer(std::string soundfont = kSongSoundFont, Timing timing = {});
   // Stops everything and closes the audio device (once), waiting for the sound thread.
   ~MixerPlayer() override;
   MixerPlayer(const MixerPlayer&) = delete;
@@ -39,9 +53,11 @@ class MixerPlayer final : public SoundPlayer {
 
   // Waits until the sound thread has carried out everything asked of it before the call.
   void Sync();
-  // The SDL audio driver the device was opened with ("dummy" after the fallback), or an empty
-  // string when not even the dummy driver could be opened. Waits for the opening.
+  // The SDL audio driver the device was first opened with, or an empty string when no device
+  // could be opened. Waits for the first opening.
   std::string DriverName();
+  // Whether the device is open now, after everything asked before the call is carried out.
+  bool DeviceOpen();
 
   struct Impl;
 

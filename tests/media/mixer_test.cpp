@@ -1,5 +1,5 @@
 // The real player on SDL's disk audio driver: what reaches the device, the end of a song on the
-// user-interface thread, and the fallback when there is no device.
+// user-interface thread, the device opened only while it is needed.
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -173,27 +173,76 @@ TEST_F(MixerTest, ASongsEndIsReportedOnTheUserInterfaceThreadAndSongTwentyIsFoll
   EXPECT_EQ(SongNumber, 1);
 }
 
-TEST_F(MixerTest, WithoutADeviceThePlayerFallsBackToTheDummyDriver) {
+// Without a device there is no audio thread and nothing plays; the song asked for is started
+// when a later sound finds a device. SDL's dummy driver counts as no device.
+TEST_F(MixerTest, WithoutADeviceThePlayerStaysClosedAndTriesAgainOnTheNextSound) {
   WriteToneWav(dir_ / "snd/snd6.kvr", 0.1);
-  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 2);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  {
+    MixerPlayer player;
+    EXPECT_EQ(player.DriverName(), "");
+    EXPECT_FALSE(player.DeviceOpen());
+  }
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
-  {
-    MixerPlayer player;
-    EXPECT_EQ(player.DriverName(), "dummy");
-    player.PlayEffect(6, dir_.string() + "/snd/snd6.kvr");
-    player.PlaySong(dir_.string() + "/snd/pc1.mid");
-    player.Sync();
-  }
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  {
-    MixerPlayer player;
-    EXPECT_EQ(player.DriverName(), "dummy");
-  }
-  // The fallback is for that opening only: the next player asks for the device again.
-  UseDiskDevice("again.raw", 5);
-  MixerPlayer player;
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{0ms, 10000ms}));
+  EXPECT_EQ(player.DriverName(), "");
+  PlaySoundEffect(6);
+  StartBackgroundMusic();
+  EXPECT_FALSE(player.DeviceOpen());
+
+  // A device turns up: the next effect opens it, and the song asked for starts with it.
+  const fs::path out = UseDiskDevice("later.raw", 5);
+  PlaySoundEffect(6);
+  EXPECT_TRUE(player.DeviceOpen());
+  WaitForSound(out, 1.0);
+  SetSoundPlayer(nullptr);
+  const auto samples = ReadRawSamples(out);
+  ASSERT_GT(samples.size(), 44100u);
+  // The effect is 0.1 s long; sound half a second on is the song's.
+  EXPECT_GT(Peak({samples.begin() + 44100, samples.end()}), 1000);
+}
+
+// A failed opening is not repeated for every sound, only after the retry interval.
+TEST_F(MixerTest, AFailedOpeningIsRetriedOnlyAfterTheInterval) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.1);
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{300ms, 10000ms}));
+  EXPECT_EQ(player.DriverName(), "");
+  UseDiskDevice("retry.raw", 5);
+  PlaySoundEffect(6);
+  EXPECT_FALSE(player.DeviceOpen());
+  std::this_thread::sleep_for(350ms);
+  PlaySoundEffect(6);
+  EXPECT_TRUE(player.DeviceOpen());
+}
+
+// With nothing playing for the quiet interval the device is closed, and the next sound opens it.
+TEST_F(MixerTest, TheDeviceClosesWhenQuietAndOpensForTheNextSound) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.05);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
+  const fs::path out = UseDiskDevice("quiet.raw", 5);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{10000ms, 100ms}));
   EXPECT_EQ(player.DriverName(), "disk");
+  PlaySoundEffect(6);
+  EXPECT_TRUE(player.DeviceOpen());
+  bool closed = false;
+  for (int i = 0; i < 300 && !closed; ++i) {
+    std::this_thread::sleep_for(10ms);
+    closed = !player.DeviceOpen();
+  }
+  EXPECT_TRUE(closed);
+
+  // A song keeps it open past the quiet interval.
+  StartBackgroundMusic();
+  EXPECT_TRUE(player.DeviceOpen());
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(player.DeviceOpen());
+  WaitForSound(out, 0.3);
+  SetSoundPlayer(nullptr);
+  EXPECT_GT(Peak(ReadRawSamples(out)), 1000);
 }
 
 }  // namespace
