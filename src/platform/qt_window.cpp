@@ -86,6 +86,14 @@ class QtPeer final : public detail::WindowPeer {
   void CursorChanged() override {
     if (widget_ == nullptr) return;
     widget_->applied_cursor = -1;
+    // A window with one cursor all over takes it now. One whose cursor depends on the place
+    // needs to know where the mouse is, which costs a round trip to the display: only if the
+    // mouse is over it; otherwise it takes its cursor when the mouse comes in.
+    if (!w_.OnCursorAt) {
+      widget_->ApplyCursor(0, 0);
+      return;
+    }
+    if (!widget_->isVisible() || !widget_->underMouse()) return;
     const QPoint p = widget_->mapFromGlobal(QCursor::pos());
     const int inset = detail::ClientInset(w_);
     widget_->ApplyCursor(p.x() - inset, p.y() - inset);
