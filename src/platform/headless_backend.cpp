@@ -391,14 +391,18 @@ Window* WindowAt(Window& window, int x, int y, int* client_x, int* client_y) {
 
 namespace {
 
-// The window a mouse event goes to: the captured one, or the one under the point.
+// The window a mouse event goes to: the captured one, or the one under the point. Without a
+// capture, a point outside the top-level window is another program's: null.
 Window* MouseTarget(Window& window, int& x, int& y) {
   State& s = S();
   if (s.capture != nullptr) {
     Translate(window, *s.capture, x, y);
     return s.capture;
   }
-  return WindowAt(window, x, y, &x, &y);
+  Window& top = *window.TopLevel();
+  Translate(window, top, x, y);
+  if (x < 0 || y < 0 || x >= top.ClientWidth() || y >= top.ClientHeight()) return nullptr;
+  return WindowAt(top, x, y, &x, &y);
 }
 
 }  // namespace
@@ -407,6 +411,7 @@ void MouseDown(Window& window, MouseButton button, int x, int y, unsigned shift)
   Idle();
   State& s = S();
   Window* target = MouseTarget(window, x, y);
+  if (target == nullptr) return;
   s.held |= ButtonBit(button);
   s.capture = target;
   if (target->OnMouseDown) target->OnMouseDown(button, (shift & ~(ssLeft | ssRight | ssMiddle)) | s.held, x, y);
@@ -416,7 +421,7 @@ void MouseDown(Window& window, MouseButton button, int x, int y, unsigned shift)
 void MouseMove(Window& window, int x, int y, unsigned shift) {
   Idle();
   Window* target = MouseTarget(window, x, y);
-  if (target->OnMouseMove) target->OnMouseMove((shift & ~(ssLeft | ssRight | ssMiddle)) | S().held, x, y);
+  if (target != nullptr && target->OnMouseMove) target->OnMouseMove((shift & ~(ssLeft | ssRight | ssMiddle)) | S().held, x, y);
   Idle();
 }
 
@@ -424,6 +429,7 @@ void MouseUp(Window& window, MouseButton button, int x, int y, unsigned shift) {
   Idle();
   State& s = S();
   Window* target = MouseTarget(window, x, y);
+  if (target == nullptr) return;
   s.held &= ~ButtonBit(button);
   if (s.held == 0) s.capture = nullptr;
   if (target->OnMouseUp) target->OnMouseUp(button, (shift & ~(ssLeft | ssRight | ssMiddle)) | s.held, x, y);

@@ -149,6 +149,34 @@ TEST_F(HeadlessWindow, MouseGoesToTheTopmostChildInItsClientCoordinatesAndIsCapt
                  }));
 }
 
+// Coordinates given relative to a child are routed from the top-level window, as the desktop
+// does: beside the child is its parent's, and outside the top-level window is nobody's here.
+TEST_F(HeadlessWindow, APointBesideAChildIsItsParentsAndOutsideTheWindowIsAnotherProgramsOwn) {
+  Window top;
+  top.SetBounds(0, 0, 100, 100);
+  Window child(&top);
+  child.SetBounds(10, 10, 20, 20);
+  child.Show();
+  top.Show();
+  std::vector<std::string> log;
+  child.OnMouseDown = [&](MouseButton, unsigned, int x, int y) {
+    log.push_back("child " + std::to_string(x) + "," + std::to_string(y));
+  };
+  top.OnMouseDown = [&](MouseButton, unsigned, int x, int y) {
+    log.push_back("top " + std::to_string(x) + "," + std::to_string(y));
+  };
+  top.OnMouseMove = [&](unsigned, int, int) { log.push_back("top move"); };
+  top.OnMouseUp = [&](MouseButton, unsigned, int, int) { log.push_back("top up"); };
+  headless::Click(child, -5, 3);     // beside the child, on the parent
+  headless::Click(top, -1, 50);      // outside the window
+  headless::Click(child, 95, 3);     // outside, given relative to the child
+  headless::MouseMove(top, 150, 150);
+  headless::MouseDown(child, MouseButton::Left, 2, 2);
+  EXPECT_EQ(log, (std::vector<std::string>{"top 5,13", "top up", "child 2,2"}));
+  headless::MouseUp(top, MouseButton::Left, 150, 150);  // captured: still delivered
+  EXPECT_EQ(headless::WindowAt(top, 15, 15), &child);
+}
+
 TEST_F(HeadlessWindow, ASecondButtonDuringADragGoesToTheCapturingWindowWithBothHeld) {
   Window top;
   top.SetBounds(0, 0, 100, 100);
