@@ -17,6 +17,18 @@ class HeadlessWindow : public ::testing::Test {
   void SetUp() override { headless::Reset(); }
 };
 
+// A shown 100 x 100 top-level window with a shown 20 x 20 child at (10, 10).
+struct TopWithChild {
+  Window top;
+  Window child{&top};
+  TopWithChild() {
+    top.SetBounds(0, 0, 100, 100);
+    child.SetBounds(10, 10, 20, 20);
+    child.Show();
+    top.Show();
+  }
+};
+
 void FillClient(Window& w, gdi::COLORREF colour) {
   gdi::HDC dc = GetDC(w);
   gdi::HBRUSH brush = gdi::CreateSolidBrush(colour);
@@ -152,12 +164,8 @@ TEST_F(HeadlessWindow, MouseGoesToTheTopmostChildInItsClientCoordinatesAndIsCapt
 // Coordinates given relative to a child are routed from the top-level window, as the desktop
 // does: beside the child is its parent's, and outside the top-level window is nobody's here.
 TEST_F(HeadlessWindow, APointBesideAChildIsItsParentsAndOutsideTheWindowIsAnotherProgramsOwn) {
-  Window top;
-  top.SetBounds(0, 0, 100, 100);
-  Window child(&top);
-  child.SetBounds(10, 10, 20, 20);
-  child.Show();
-  top.Show();
+  TopWithChild w;
+  Window &top = w.top, &child = w.child;
   std::vector<std::string> log;
   child.OnMouseDown = [&](MouseButton, unsigned, int x, int y) {
     log.push_back("child " + std::to_string(x) + "," + std::to_string(y));
@@ -178,12 +186,8 @@ TEST_F(HeadlessWindow, APointBesideAChildIsItsParentsAndOutsideTheWindowIsAnothe
 }
 
 TEST_F(HeadlessWindow, ASecondButtonDuringADragGoesToTheCapturingWindowWithBothHeld) {
-  Window top;
-  top.SetBounds(0, 0, 100, 100);
-  Window child(&top);
-  child.SetBounds(10, 10, 20, 20);
-  child.Show();
-  top.Show();
+  TopWithChild w;
+  Window &top = w.top, &child = w.child;
   std::vector<unsigned> shifts;
   int top_events = 0;
   child.OnMouseDown = [&](MouseButton, unsigned s, int, int) { shifts.push_back(s); };
