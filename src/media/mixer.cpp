@@ -11,7 +11,9 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 #include "media/music.h"
 #include "platform/post.h"
@@ -86,9 +88,8 @@ struct MixerPlayer::Impl {
 
   // The sound thread's own.
   bool opened = false;
-  bool initialised = false;
-  Clock::time_point failed_at;
-  bool failed = false;
+  // When an opening last failed; none since the last success.
+  std::optional<Clock::time_point> failed_at;
   bool told_silent = false;
   // When a sound was last asked for, or last found playing.
   Clock::time_point last_sound;
@@ -158,22 +159,21 @@ struct MixerPlayer::Impl {
     SDL_SetHintWithPriority("SDL_FORCE_SOUNDFONTS", "0", SDL_HINT_OVERRIDE);
     Mix_SetSoundFonts(soundfont.c_str());
     Mix_Init(MIX_INIT_MID);
-    initialised = true;
   }
 
   // Opens the device unless it is open, or an opening failed less than the retry interval ago.
   bool TryOpen() {
     if (opened) return true;
-    if (failed && Clock::now() - failed_at < timing.retry) return false;
+    if (failed_at && Clock::now() - *failed_at < timing.retry) return false;
     opened = OpenDevice();
     last_sound = Clock::now();
-    failed = !opened;
-    if (failed) {
+    if (!opened) {
       if (!told_silent) std::fprintf(stderr, "pindoodle: no sound device could be opened; playing silently\n");
       told_silent = true;
-      failed_at = Clock::now();
+      failed_at = last_sound;
       return false;
     }
+    failed_at.reset();
     // One channel: a new effect replaces the one playing, as the platform's sound call did.
     Mix_AllocateChannels(1);
     // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
@@ -181,10 +181,7 @@ struct MixerPlayer::Impl {
     // the two together stay clear of clipping.
     Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
     Mix_HookMusicFinished(&SongFinishedHook);
-    if (wanted.kind == Command::kSong) {
-      const Command song = wanted;
-      Carry(song);
-    }
+    if (wanted.kind == Command::kSong) StartSong(std::exchange(wanted, {}));
     return true;
   }
 
@@ -228,6 +225,20 @@ struct MixerPlayer::Impl {
     music = nullptr;
   }
 
+  void StartSong(const Command& command) {
+    StopMusic();
+    // A song that cannot be loaded or played leaves the music stopped, and no end follows.
+    Mix_Music* song = Mix_LoadMUS(command.path.c_str());
+    if (!song) return;
+    g_song_playing = command.song;
+    if (Mix_PlayMusic(song, 0) != 0) {
+      g_song_playing = 0;
+      Mix_FreeMusic(song);
+      return;
+    }
+    music = song;
+  }
+
   void Carry(const Command& command) {
     if (command.kind == Command::kEffect || command.kind == Command::kSong) last_sound = Clock::now();
     switch (command.kind) {
@@ -241,23 +252,14 @@ struct MixerPlayer::Impl {
         effect = chunk;
         return;
       }
-      case Command::kSong: {
-        wanted = command;
-        if (!TryOpen()) return;
+      case Command::kSong:
+        // Cleared first: an opening now must not start an older song before this one.
         wanted = {};
-        StopMusic();
-        // A song that cannot be loaded or played leaves the music stopped, and no end follows.
-        Mix_Music* song = Mix_LoadMUS(command.path.c_str());
-        if (!song) return;
-        g_song_playing = command.song;
-        if (Mix_PlayMusic(song, 0) != 0) {
-          g_song_playing = 0;
-          Mix_FreeMusic(song);
-          return;
-        }
-        music = song;
+        if (TryOpen())
+          StartSong(command);
+        else
+          wanted = command;
         return;
-      }
       case Command::kStop:
         wanted = {};
         if (opened) StopMusic();
@@ -266,7 +268,7 @@ struct MixerPlayer::Impl {
         return;
       case Command::kQuit:
         CloseDevice();
-        if (initialised) Mix_Quit();
+        Mix_Quit();
         return;
     }
   }
