@@ -47,7 +47,8 @@ void QuietAlsa() {
   if (alsa == nullptr) return;
   using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
   using SetHandler = int (*)(Handler);
-  if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(&IgnoreAlsaError);
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+    set(&IgnoreAlsaError);
   dlclose(alsa);
 }
 
@@ -168,7 +169,8 @@ struct MixerPlayer::Impl {
     opened = OpenDevice();
     last_sound = Clock::now();
     if (!opened) {
-      if (!told_silent) std::fprintf(stderr, "pindoodle: no sound device could be opened; playing silently\n");
+      if (!told_silent)
+        std::fprintf(stderr, "pindoodle: no sound device could be opened; playing silently\n");
       told_silent = true;
       failed_at = last_sound;
       return false;

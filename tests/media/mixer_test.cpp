@@ -186,7 +186,8 @@ TEST_F(MixerTest, WithoutADeviceThePlayerStaysClosedAndTriesAgainOnTheNextSound)
   }
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
-  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{0ms, 10000ms}));
+  MixerPlayer& player =
+      Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{0ms, 10000ms}));
   EXPECT_EQ(player.DriverName(), "");
   PlaySoundEffect(6);
   StartBackgroundMusic();
@@ -209,7 +210,8 @@ TEST_F(MixerTest, AFailedOpeningIsRetriedOnlyAfterTheInterval) {
   WriteToneWav(dir_ / "snd/snd6.kvr", 0.1);
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
-  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{300ms, 10000ms}));
+  MixerPlayer& player =
+      Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{300ms, 10000ms}));
   EXPECT_EQ(player.DriverName(), "");
   UseDiskDevice("retry.raw", 5);
   PlaySoundEffect(6);
@@ -224,7 +226,8 @@ TEST_F(MixerTest, TheDeviceClosesWhenQuietAndOpensForTheNextSound) {
   WriteToneWav(dir_ / "snd/snd6.kvr", 0.05);
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
   const fs::path out = UseDiskDevice("quiet.raw", 5);
-  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{10000ms, 100ms}));
+  MixerPlayer& player =
+      Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{10000ms, 100ms}));
   EXPECT_EQ(player.DriverName(), "disk");
   PlaySoundEffect(6);
   EXPECT_TRUE(player.DeviceOpen());
