@@ -568,10 +568,7 @@ raster::Bands StrokeBands(const Pen& pen, const POINT* pts, int n, bool closed, 
 }
 
 void PaintPenBands(DC& dc, const raster::Bands& bands) {
-  const std::uint32_t px = raster::PenPixel(dc);
-  for (const auto& band : bands)
-    for (int y = std::max(band.top, 0); y < std::min(band.bottom, dc.surface->Height()); ++y)
-      for (const auto& [a, b] : band.spans) raster::SolidSpan(dc, y, a, b, px, dc.rop2);
+  raster::SolidBands(dc, bands, raster::PenPixel(dc), dc.rop2);
 }
 
 }  // namespace pen

@@ -148,9 +148,7 @@ bool DrawPolygons(DC& dc, const POINT* pts, const int* counts, int polys) {
       first += counts[i];
     }
   }
-  for (const auto& band : fill)
-    for (int y = band.top; y < band.bottom; ++y)
-      for (const auto& [a, b] : band.spans) raster::BrushSpan(dc, y, a, b, brush, dc.rop2);
+  raster::FillBands(dc, fill, brush, dc.rop2);
   if (stroke != pen::Stroke::kNull) {
     // Each outline starts its pen style afresh, as every stroke does.
     int first = 0;

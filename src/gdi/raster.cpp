@@ -197,14 +197,14 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
   });
 }
 
-void FillRegionSpans(DC& dc, const Region& rgn, const BrushPaint& brush, int rop2) {
-  for (const auto& band : rgn.bands)
+void FillBands(DC& dc, const Bands& bands, const BrushPaint& brush, int rop2) {
+  for (const auto& band : bands)
     for (int y = std::max(band.top, 0); y < std::min(band.bottom, dc.surface->Height()); ++y)
       for (const auto& [a, b] : band.spans) BrushSpan(dc, y, a, b, brush, rop2);
 }
 
-void SolidRegionSpans(DC& dc, const Region& rgn, std::uint32_t pixel, int rop2) {
-  for (const auto& band : rgn.bands)
+void SolidBands(DC& dc, const Bands& bands, std::uint32_t pixel, int rop2) {
+  for (const auto& band : bands)
     for (int y = std::max(band.top, 0); y < std::min(band.bottom, dc.surface->Height()); ++y)
       for (const auto& [a, b] : band.spans) SolidSpan(dc, y, a, b, pixel, rop2);
 }

@@ -81,9 +81,15 @@ bool Visible(const DC& dc, int x, int y);
 void SolidSpan(DC& dc, int y, int x0, int x1, std::uint32_t pixel, int rop2);
 // Paints [x0, x1) of row y with a realised brush through a binary raster operation, clipped.
 void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2);
-// Paints every span of a region (device coordinates) with a brush. Each pixel once.
-void FillRegionSpans(DC& dc, const Region& rgn, const BrushPaint& brush, int rop2);
-void SolidRegionSpans(DC& dc, const Region& rgn, std::uint32_t pixel, int rop2);
+
+// A set of pixels as y-sorted bands of x-sorted spans: a region's form, and what the shape
+// rasterisers produce.
+using Bands = std::vector<Region::Band>;
+
+// Paints every span of bands (device coordinates) with a realised brush, or with one pixel
+// word, through a binary raster operation, clipped. Each pixel once, as the bands are disjoint.
+void FillBands(DC& dc, const Bands& bands, const BrushPaint& brush, int rop2);
+void SolidBands(DC& dc, const Bands& bands, std::uint32_t pixel, int rop2);
 
 // The pen's colour as a pixel word for this DC.
 std::uint32_t PenPixel(const DC& dc);
@@ -94,7 +100,6 @@ inline int ClampCoord(long long v) {
 }
 
 // Set algebra on banded regions (used by CombineRgn and by shape rasterisers).
-using Bands = std::vector<Region::Band>;
 Bands CombineBands(const Bands& a, const Bands& b, int mode);
 void NormaliseBands(Bands& bands);  // drops empty bands, merges adjacent bands with equal spans
 

@@ -232,19 +232,19 @@ int IntersectClipRect(const HDC& hdc, int l, int t, int r, int b) {
 
 bool FillRgn(const HDC& hdc, const HRGN& rgn, const HBRUSH& brush) {
   if (!hdc || !rgn || !brush) return false;
-  raster::FillRegionSpans(*hdc, *rgn, raster::RealizeBrush(*hdc, brush.get()), R2_COPYPEN);
+  raster::FillBands(*hdc, rgn->bands, raster::RealizeBrush(*hdc, brush.get()), R2_COPYPEN);
   return true;
 }
 
 bool PaintRgn(const HDC& hdc, const HRGN& rgn) {
   if (!hdc || !rgn) return false;
-  raster::FillRegionSpans(*hdc, *rgn, raster::RealizeBrush(*hdc, hdc->brush.get()), hdc->rop2);
+  raster::FillBands(*hdc, rgn->bands, raster::RealizeBrush(*hdc, hdc->brush.get()), hdc->rop2);
   return true;
 }
 
 bool InvertRgn(const HDC& hdc, const HRGN& rgn) {
   if (!hdc || !rgn) return false;
-  raster::SolidRegionSpans(*hdc, *rgn, 0, R2_NOT);
+  raster::SolidBands(*hdc, rgn->bands, 0, R2_NOT);
   return true;
 }
 

@@ -276,13 +276,6 @@ class Quadrant {
 
 // ---- painting --------------------------------------------------------------------------------
 
-void FillBands(DC& dc, const Bands& bands, const raster::BrushPaint& brush, int rop2) {
-  const int h = dc.surface->Height();
-  for (const auto& band : bands)
-    for (int y = std::max(band.top, 0); y < std::min(band.bottom, h); ++y)
-      for (const auto& [a, b] : band.spans) raster::BrushSpan(dc, y, a, b, brush, rop2);
-}
-
 // A piece of outline for the pen to stroke.
 struct PenPath {
   std::vector<POINT> pts;
@@ -318,11 +311,11 @@ void PaintShape(DC& dc, const ShapePaint& s) {
   const raster::BrushPaint brush = raster::RealizeBrush(dc, dc.brush.get());
   const pen::Stroke kind = dc.pen ? pen::StrokeOf(*dc.pen) : pen::Stroke::kNull;
   if (kind == pen::Stroke::kNull) {
-    if (!brush.IsNull()) FillBands(dc, s.pen_less, brush, dc.rop2);
+    if (!brush.IsNull()) raster::FillBands(dc, s.pen_less, brush, dc.rop2);
     return;
   }
   if (s.have_outline && SolidCosmetic(dc)) {
-    if (!brush.IsNull()) FillBands(dc, s.inside, brush, dc.rop2);
+    if (!brush.IsNull()) raster::FillBands(dc, s.inside, brush, dc.rop2);
     pen::PaintPenBands(dc, s.outline);
     return;
   }
@@ -337,7 +330,7 @@ void PaintShape(DC& dc, const ShapePaint& s) {
   }
   if (!brush.IsNull() && !s.inside.empty()) {
     const Bands fill = stroke.empty() ? s.inside : raster::CombineBands(s.inside, stroke, RGN_DIFF);
-    FillBands(dc, fill, brush, dc.rop2);
+    raster::FillBands(dc, fill, brush, dc.rop2);
   }
   if (kind == pen::Stroke::kCosmetic) {
     // Stroking the path itself keeps a styled pen's dash pattern.
@@ -728,7 +721,7 @@ int FillRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
   DC& dc = *hdc;
   // Reversed corners fill the same pixels, as PatBlt does with negative extents.
   const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
-  FillBands(dc, RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)),
+  raster::FillBands(dc, RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)),
             raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
   return 1;
 }
@@ -745,7 +738,7 @@ int FrameRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
   Bands frame = RectBands(box.l, box.t, box.r, box.b, clip);
   const Bands inner = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
   if (!inner.empty()) frame = raster::CombineBands(frame, inner, RGN_DIFF);
-  FillBands(dc, frame, raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
+  raster::FillBands(dc, frame, raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
   return 1;
 }
 
@@ -753,9 +746,7 @@ bool InvertRect(const HDC& hdc, const RECT& rc) {
   if (!hdc) return false;
   DC& dc = *hdc;
   const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
-  for (const auto& band : RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)))
-    for (int y = std::max(band.top, 0); y < std::min(band.bottom, dc.surface->Height()); ++y)
-      for (const auto& [a, b] : band.spans) raster::SolidSpan(dc, y, a, b, 0, R2_NOT);
+  raster::SolidBands(dc, RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)), 0, R2_NOT);
   return true;
 }
 
