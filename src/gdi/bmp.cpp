@@ -13,6 +13,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "gdi/raster.h"
+
 namespace gdi {
 namespace {
 
@@ -360,20 +362,9 @@ class NearestIndex {
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;  // no pixel word has its top byte set
   static std::size_t Hash(std::uint32_t pixel, unsigned bits) { return (pixel * 2654435761u) >> (32 - bits); }
   std::uint8_t Search(std::uint32_t pixel) const {
-    const int r = static_cast<int>(pixel >> 16), g = static_cast<int>((pixel >> 8) & 0xFF),
-              b = static_cast<int>(pixel & 0xFF);
-    std::size_t best = 0;
-    int best_d = 1 << 30;
-    for (std::size_t i = 0; i < palette_.size(); ++i) {
-      const auto& e = palette_[i];
-      const int dr = e.peRed - r, dg = e.peGreen - g, db = e.peBlue - b;
-      const int dist = dr * dr + dg * dg + db * db;
-      if (dist < best_d) {  // the first of equally near entries wins
-        best_d = dist;
-        best = i;
-      }
-    }
-    return static_cast<std::uint8_t>(best);
+    return static_cast<std::uint8_t>(raster::NearestEntry(palette_, static_cast<int>(pixel >> 16),
+                                                          static_cast<int>((pixel >> 8) & 0xFF),
+                                                          static_cast<int>(pixel & 0xFF)));
   }
   const std::vector<PALETTEENTRY>& palette_;
   std::uint32_t last_pixel_ = kEmpty;

@@ -1,6 +1,5 @@
 // Objects, device contexts, stock objects, DC state and palettes.
 #include <atomic>
-#include <climits>
 #include <cstring>
 
 #include "gdi/gdi.h"
@@ -251,19 +250,8 @@ UINT RealizePalette(const HDC& hdc) {
 
 UINT GetNearestPaletteIndex(const HPALETTE& pal, COLORREF colour) {
   if (!pal || pal->entries.empty()) return CLR_INVALID;
-  const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
-  UINT best = 0;
-  long best_d = LONG_MAX;
-  for (UINT i = 0; i < pal->entries.size(); ++i) {
-    const auto& e = pal->entries[i];
-    const long dr = e.peRed - r, dg = e.peGreen - g, db = e.peBlue - b;
-    const long d = dr * dr + dg * dg + db * db;
-    if (d < best_d) {  // the first of equally near entries wins
-      best_d = d;
-      best = i;
-    }
-  }
-  return best;
+  return static_cast<UINT>(
+      raster::NearestEntry(pal->entries, GetRValue(colour), GetGValue(colour), GetBValue(colour)));
 }
 
 UINT GetPaletteEntries(const HPALETTE& pal, UINT start, UINT count, PALETTEENTRY* out) {

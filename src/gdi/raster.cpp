@@ -134,6 +134,21 @@ bool Visible(const DC& dc, int x, int y) {
   return vis;
 }
 
+std::size_t NearestEntry(const std::vector<PALETTEENTRY>& entries, int r, int g, int b) {
+  std::size_t best = 0;
+  int best_d = INT_MAX;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const PALETTEENTRY& e = entries[i];
+    const int dr = e.peRed - r, dg = e.peGreen - g, db = e.peBlue - b;
+    const int d = dr * dr + dg * dg + db * db;
+    if (d < best_d) {  // the first of equally near entries wins
+      best_d = d;
+      best = i;
+    }
+  }
+  return best;
+}
+
 std::uint32_t PenPixel(const DC& dc) { return ColourToPixel(dc, dc.pen->colour); }
 
 void SolidSpan(DC& dc, int y, int x0, int x1, std::uint32_t pixel, int rop2) {

@@ -91,6 +91,10 @@ using Bands = std::vector<Region::Band>;
 void FillBands(DC& dc, const Bands& bands, const BrushPaint& brush, int rop2);
 void SolidBands(DC& dc, const Bands& bands, std::uint32_t pixel, int rop2);
 
+// The index of the palette entry nearest to the colour (r, g, b) by squared RGB distance; the
+// first of equally near entries wins. entries must not be empty.
+std::size_t NearestEntry(const std::vector<PALETTEENTRY>& entries, int r, int g, int b);
+
 // The pen's colour as a pixel word for this DC.
 std::uint32_t PenPixel(const DC& dc);
 
