@@ -1,10 +1,6 @@
 // Checks of the pictures the artwork generator writes: what the program copies out of them must
-// be where it copies it from. The generator runs once into a fresh directory; the files are read
-// back with the program's own bitmap reader.
-#include <sys/wait.h>
-#include <unistd.h>
+// be where it copies it from.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +13,7 @@
 #include "artwork/palette.h"
 #include "artwork/panels.h"
 #include "gdi/bmp.h"
+#include "generated_artwork.h"
 
 namespace gdi {
 // Boxes print as "(left,top)-(right,bottom)" in failure messages.
@@ -80,35 +77,13 @@ const std::vector<Picture>& Pictures() {
   return pictures;
 }
 
-// Runs the generator into dir and returns its exit status.
-int RunGenerator(const fs::path& dir) {
-  const std::string command = std::string("\"") + PD_ARTWORK_EXE + "\" \"" + dir.string() + "\" 2>/dev/null";
-  const int status = std::system(command.c_str());
-  return status == -1 ? -1 : WEXITSTATUS(status);
-}
+using artwork_test::RunGenerator;
 
-class ArtworkTest : public ::testing::Test {
+class ArtworkTest : public artwork_test::GeneratedArtworkTest {
  protected:
-  static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("pd-artwork-test-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    generator_status_ = RunGenerator(dir_);
-  }
-  static void TearDownTestSuite() { fs::remove_all(dir_); }
-
-  void SetUp() override { ASSERT_EQ(generator_status_, 0) << "the generator failed"; }
-
-  static gdi::HBITMAP Load(const std::string& name) {
-    std::string error;
-    gdi::HBITMAP bmp = gdi::LoadBmpFile((dir_ / name).string(), &error);
-    EXPECT_TRUE(bmp) << name << ": " << error;
-    return bmp;
-  }
-  static COLORREF At(const gdi::HBITMAP& b, int x, int y) { return gdi::ColorrefFromPixel(b->At(x, y)); }
-
   static std::map<int, std::pair<int, int>> HotSpots() {
     std::map<int, std::pair<int, int>> hot;
-    std::ifstream in(dir_ / "cursors" / "hotspots.txt");
+    std::ifstream in(Dir() / "cursors" / "hotspots.txt");
     int n, x, y;
     while (in >> n >> x >> y) {
       EXPECT_FALSE(hot.count(n)) << "cursor " << n << " listed twice";
@@ -127,25 +102,22 @@ class ArtworkTest : public ::testing::Test {
                  std::max(box.bottom, y)};
     return box;  // inclusive edges
   }
-
-  static inline fs::path dir_;
-  static inline int generator_status_ = -1;
 };
 
 // The build runs the generator again whenever it is rebuilt; the same program must draw the
 // same pictures, byte for byte, and a directory it cannot write must fail the build.
 TEST_F(ArtworkTest, GeneratorIsRepeatableAndReportsFailure) {
-  const fs::path again = dir_.string() + "-again";
+  const fs::path again = Dir().string() + "-again";
   ASSERT_EQ(RunGenerator(again), 0);
   int files = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(dir_)) {
+  for (const auto& entry : fs::recursive_directory_iterator(Dir())) {
     if (!entry.is_regular_file()) continue;
     ++files;
     auto slurp = [](const fs::path& p) {
       std::ifstream in(p, std::ios::binary);
       return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_TRUE(slurp(entry.path()) == slurp(again / fs::relative(entry.path(), dir_)))
+    EXPECT_TRUE(slurp(entry.path()) == slurp(again / fs::relative(entry.path(), Dir())))
         << entry.path() << " differs";
   }
   // The single pictures, the cursors and their hot-spot list.
@@ -153,7 +125,7 @@ TEST_F(ArtworkTest, GeneratorIsRepeatableAndReportsFailure) {
   fs::remove_all(again);
 
   // A regular file where the directory should be.
-  const fs::path blocked = dir_.string() + "-blocked";
+  const fs::path blocked = Dir().string() + "-blocked";
   std::ofstream(blocked) << "x";
   EXPECT_NE(RunGenerator(blocked / "sub"), 0);
   fs::remove(blocked);

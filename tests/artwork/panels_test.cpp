@@ -1,11 +1,7 @@
 // Checks of the option-panel pictures and the fill-style chart: each strip must light the button
 // whose press chooses that strip's value, the fill-style panel must leave the preview's box plain
 // and hold nothing below its 50 rows, and every cell of the chart must show its own style.
-#include <sys/wait.h>
-#include <unistd.h>
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,10 +12,10 @@
 #include "artwork/panels.h"
 #include "artwork/panels_common.h"
 #include "gdi/bmp.h"
+#include "generated_artwork.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using gdi::COLORREF;
 
 // A press box in a strip's own rows: columns l..r-1, rows t..b-1.
@@ -70,30 +66,8 @@ const std::vector<PanelCase>& PanelCases() {
   return cases;
 }
 
-int RunGenerator(const fs::path& dir) {
-  const std::string command = std::string("\"") + PD_ARTWORK_EXE + "\" \"" + dir.string() + "\" 2>/dev/null";
-  const int status = std::system(command.c_str());
-  return status == -1 ? -1 : WEXITSTATUS(status);
-}
-
-class PanelPicturesTest : public ::testing::Test {
+class PanelPicturesTest : public artwork_test::GeneratedArtworkTest {
  protected:
-  static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("pd-panels-test-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    status_ = RunGenerator(dir_);
-  }
-  static void TearDownTestSuite() { fs::remove_all(dir_); }
-  void SetUp() override { ASSERT_EQ(status_, 0) << "the generator failed"; }
-
-  static gdi::HBITMAP Load(const std::string& name) {
-    std::string error;
-    gdi::HBITMAP b = gdi::LoadBmpFile((dir_ / name).string(), &error);
-    EXPECT_TRUE(b) << name << ": " << error;
-    return b;
-  }
-  static COLORREF At(const gdi::HBITMAP& b, int x, int y) { return gdi::ColorrefFromPixel(b->At(x, y)); }
-
   // The box round every pixel of the lit buttons' rim colour in rows y0..y0+h-1, in those rows'
   // own coordinates; empty (l > r) when there is none.
   static Area LitBox(const gdi::HBITMAP& b, int y0, int h) {
@@ -104,9 +78,6 @@ class PanelPicturesTest : public ::testing::Test {
           box = {std::min(box.l, x), std::min(box.t, y), std::max(box.r, x + 1), std::max(box.b, y + 1)};
     return box;
   }
-
-  static inline fs::path dir_;
-  static inline int status_ = -1;
 };
 
 // A strip lighting a button other than the one whose press gives its value would tell the child
