@@ -1,6 +1,8 @@
 // Objects, device contexts, stock objects, DC state and palettes.
 #include <atomic>
 #include <cstring>
+#include <limits>
+#include <type_traits>
 
 #include "gdi/gdi.h"
 #include "gdi/raster.h"
@@ -171,47 +173,45 @@ HGDIOBJ GetCurrentObject(const HDC& hdc, ObjType type) {
   }
 }
 
-#define PD_STATE_ACCESSORS(Set, Get, Type, field)     \
-  Type Set(const HDC& hdc, Type v) {                   \
-    if (!hdc) return Type{};                           \
-    Type old = hdc->field;                             \
-    hdc->field = v;                                    \
-    return old;                                        \
-  }                                                    \
-  Type Get(const HDC& hdc) { return hdc ? hdc->field : Type{}; }
-
 namespace {
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// A DC state setter returns the old value; with no DC, or a value outside [lo, hi], it changes
+// nothing and returns zero. A getter returns zero for no DC.
+template <class T>
+T SetState(const HDC& hdc, T DC::*field, std::type_identity_t<T> v,
+           std::type_identity_t<T> lo = std::numeric_limits<T>::min(),
+           std::type_identity_t<T> hi = std::numeric_limits<T>::max()) {
+  if (!hdc || v < lo || v > hi) return T{};
+  return std::exchange((*hdc).*field, v);
+}
+template <class T>
+T GetState(const HDC& hdc, T DC::*field) {
+  return hdc ? (*hdc).*field : T{};
+}
+
 }  // namespace
 
-int SetROP2(const HDC& hdc, int rop2) {
-  if (!hdc || !InRange(rop2, R2_BLACK, R2_WHITE)) return 0;
-  return std::exchange(hdc->rop2, rop2);
-}
-int GetROP2(const HDC& hdc) { return hdc ? hdc->rop2 : 0; }
-int SetBkMode(const HDC& hdc, int mode) {
-  if (!hdc || !InRange(mode, TRANSPARENT, OPAQUE)) return 0;
-  return std::exchange(hdc->bk_mode, mode);
-}
-int GetBkMode(const HDC& hdc) { return hdc ? hdc->bk_mode : 0; }
-PD_STATE_ACCESSORS(SetBkColor, GetBkColor, COLORREF, bk_colour)
-PD_STATE_ACCESSORS(SetTextColor, GetTextColor, COLORREF, text_colour)
-PD_STATE_ACCESSORS(SetTextAlign, GetTextAlign, UINT, text_align)
+int SetROP2(const HDC& hdc, int rop2) { return SetState(hdc, &DC::rop2, rop2, R2_BLACK, R2_WHITE); }
+int GetROP2(const HDC& hdc) { return GetState(hdc, &DC::rop2); }
+int SetBkMode(const HDC& hdc, int mode) { return SetState(hdc, &DC::bk_mode, mode, TRANSPARENT, OPAQUE); }
+int GetBkMode(const HDC& hdc) { return GetState(hdc, &DC::bk_mode); }
+COLORREF SetBkColor(const HDC& hdc, COLORREF c) { return SetState(hdc, &DC::bk_colour, c); }
+COLORREF GetBkColor(const HDC& hdc) { return GetState(hdc, &DC::bk_colour); }
+COLORREF SetTextColor(const HDC& hdc, COLORREF c) { return SetState(hdc, &DC::text_colour, c); }
+COLORREF GetTextColor(const HDC& hdc) { return GetState(hdc, &DC::text_colour); }
+UINT SetTextAlign(const HDC& hdc, UINT align) { return SetState(hdc, &DC::text_align, align); }
+UINT GetTextAlign(const HDC& hdc) { return GetState(hdc, &DC::text_align); }
 int SetStretchBltMode(const HDC& hdc, int mode) {
-  if (!hdc || !InRange(mode, BLACKONWHITE, HALFTONE)) return 0;
-  return std::exchange(hdc->stretch_mode, mode);
+  return SetState(hdc, &DC::stretch_mode, mode, BLACKONWHITE, HALFTONE);
 }
-int GetStretchBltMode(const HDC& hdc) { return hdc ? hdc->stretch_mode : 0; }
+int GetStretchBltMode(const HDC& hdc) { return GetState(hdc, &DC::stretch_mode); }
 int SetPolyFillMode(const HDC& hdc, int mode) {
-  if (!hdc || !InRange(mode, ALTERNATE, WINDING)) return 0;
-  return std::exchange(hdc->poly_fill_mode, mode);
+  return SetState(hdc, &DC::poly_fill_mode, mode, ALTERNATE, WINDING);
 }
-int GetPolyFillMode(const HDC& hdc) { return hdc ? hdc->poly_fill_mode : 0; }
+int GetPolyFillMode(const HDC& hdc) { return GetState(hdc, &DC::poly_fill_mode); }
 int SetArcDirection(const HDC& hdc, int dir) {
-  if (!hdc || !InRange(dir, AD_COUNTERCLOCKWISE, AD_CLOCKWISE)) return 0;
-  return std::exchange(hdc->arc_direction, dir);
+  return SetState(hdc, &DC::arc_direction, dir, AD_COUNTERCLOCKWISE, AD_CLOCKWISE);
 }
-#undef PD_STATE_ACCESSORS
 
 bool SetBrushOrgEx(const HDC& hdc, int x, int y, POINT* old) {
   if (!hdc) return false;
