@@ -9,6 +9,7 @@
 
 #include "gdi/gdi.h"
 #include "gdi/pen.h"
+#include "canvas.h"
 
 namespace {
 
@@ -16,28 +17,8 @@ using namespace gdi;
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-struct Canvas {
-  HBITMAP bmp;
-  HDC dc;
-  Canvas(int w, int h, std::uint32_t fill = kWhite) {
-    bmp = CreateDIBSection32(w, h);
-    bmp->Fill(fill);
-    dc = CreateSurfaceDC(bmp);
-  }
-  void Pen(int style, int width, COLORREF colour) { SelectObject(dc, CreatePen(style, width, colour)); }
-  void Line(int x0, int y0, int x1, int y1) {
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-  }
-  // '#' where the pixel differs from the background, '.' elsewhere.
-  std::string Picture(std::uint32_t background = kWhite) const {
-    std::string s;
-    for (int y = 0; y < bmp->Height(); ++y) {
-      for (int x = 0; x < bmp->Width(); ++x) s += bmp->At(x, y) != background ? '#' : '.';
-      s += '\n';
-    }
-    return s;
-  }
+struct Canvas : test::Canvas {
+  using test::Canvas::Canvas;
   std::set<std::pair<int, int>> Marked(std::uint32_t background = kWhite) const {
     std::set<std::pair<int, int>> out;
     for (int y = 0; y < bmp->Height(); ++y)

@@ -6,31 +6,18 @@
 #include <string>
 
 #include "gdi/gdi.h"
+#include "canvas.h"
 
 namespace {
 
 using namespace gdi;
 
-struct Canvas {
-  HBITMAP bmp;
-  HDC dc;
-  explicit Canvas(int w, int h, std::uint32_t fill = 0xFFFFFF) {
-    bmp = CreateDIBSection32(w, h);
-    bmp->Fill(fill);
-    dc = CreateSurfaceDC(bmp);
-  }
+struct Canvas : test::Canvas {
+  using test::Canvas::Canvas;
   // A black fill without outline, so the picture shows the fill rule alone.
   void FillOnly() {
-    SelectObject(dc, GetStockObject(NULL_PEN));
+    NullPen();
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  }
-  std::string Picture() const {
-    std::string s;
-    for (int y = 0; y < bmp->Height(); ++y) {
-      for (int x = 0; x < bmp->Width(); ++x) s += bmp->At(x, y) != 0xFFFFFF ? '#' : '.';
-      s += '\n';
-    }
-    return s;
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "gdi/gdi.h"
 #include "gdi/polyfill.h"
+#include "canvas.h"
 
 namespace {
 
@@ -29,24 +30,7 @@ long Area(const HRGN& rgn) {
   return n;
 }
 
-struct Canvas {
-  HBITMAP bmp;
-  HDC dc;
-  Canvas(int w, int h) {
-    bmp = CreateDIBSection32(w, h);
-    bmp->Fill(0xFFFFFF);
-    dc = CreateSurfaceDC(bmp);
-  }
-  // '#' where the pixel is not white.
-  std::string Picture() const {
-    std::string s;
-    for (int y = 0; y < bmp->Height(); ++y) {
-      for (int x = 0; x < bmp->Width(); ++x) s += bmp->At(x, y) != 0xFFFFFF ? '#' : '.';
-      s += '\n';
-    }
-    return s;
-  }
-};
+using test::Canvas;
 
 TEST(RegionAlgebra, EachCombineModeAndItsComplexity) {
   const HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(2, 2, 6, 6);

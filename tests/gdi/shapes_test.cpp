@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gdi/gdi.h"
+#include "canvas.h"
 
 namespace {
 
@@ -18,33 +19,17 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-struct Canvas {
-  HBITMAP bmp;
-  HDC dc;
-  Canvas(int w, int h, std::uint32_t fill = kWhite) {
-    bmp = CreateDIBSection32(w, h);
-    bmp->Fill(fill);
-    dc = CreateSurfaceDC(bmp);
-  }
-  void Pen(int style, int width, COLORREF c) { SelectObject(dc, CreatePen(style, width, c)); }
-  void NullPen() { SelectObject(dc, GetStockObject(NULL_PEN)); }
-  void Brush(COLORREF c) { SelectObject(dc, CreateSolidBrush(c)); }
-  void NullBrush() { SelectObject(dc, GetStockObject(NULL_BRUSH)); }
+struct Canvas : test::Canvas {
+  using test::Canvas::Canvas;
   // One character per pixel: '.' for the background, 'P' for pen red, 'B' for brush blue,
   // '#' for anything else.
   std::string Picture(std::uint32_t background = kWhite) const {
-    std::string s;
-    for (int y = 0; y < bmp->Height(); ++y) {
-      for (int x = 0; x < bmp->Width(); ++x) {
-        const std::uint32_t p = bmp->At(x, y);
-        s += p == background                 ? '.'
+    return Map([&](std::uint32_t p) {
+      return p == background                 ? '.'
              : p == PixelFromColorref(kRed)  ? 'P'
              : p == PixelFromColorref(kBlue) ? 'B'
                                              : '#';
-      }
-      s += '\n';
-    }
-    return s;
+    });
   }
   std::vector<std::uint32_t> Pixels() const {
     return {bmp->Pixels(), bmp->Pixels() + static_cast<std::size_t>(bmp->Width()) * bmp->Height()};
