@@ -36,6 +36,11 @@ class WindowPeer {
 
 std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window);
 
+// The backends' Application constructor claims the one live application (aborting when another
+// lives); its destructor releases it.
+void ClaimApplication(Application& app);
+void ReleaseApplication();
+
 Dialogs& BackendDialogs();
 DesktopServices& BackendDesktop();
 

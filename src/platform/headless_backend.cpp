@@ -1,6 +1,5 @@
 // The headless backend: windows are surfaces, time is a counter, input comes from the test.
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/backend.h"
@@ -46,8 +45,6 @@ State& S() {
   static State state;
   return state;
 }
-
-Application* the_application = nullptr;
 
 unsigned ButtonBit(MouseButton b) {
   switch (b) {
@@ -248,28 +245,15 @@ bool Timer::Enabled() const { return impl_->enabled; }
 // ---- application -----------------------------------------------------------------------------
 
 Application::Application(int&, char**) : impl_(std::make_unique<Impl>()) {
-  if (the_application != nullptr) {
-    std::fprintf(stderr, "platform: a second Application was made while the first lives\n");
-    std::abort();
-  }
-  the_application = this;
+  detail::ClaimApplication(*this);
   static const bool registered = std::atexit(detail::EndInhibitionAtExit) == 0;
   (void)registered;
 }
 
 Application::~Application() {
   detail::EndInhibitionAtExit();
-  the_application = nullptr;
+  detail::ReleaseApplication();
 }
-
-Application& Application::Instance() {
-  if (the_application == nullptr) {
-    std::fprintf(stderr, "platform: no Application\n");
-    std::abort();
-  }
-  return *the_application;
-}
-bool Application::Exists() { return the_application != nullptr; }
 
 void Application::SetTitle(const std::string& title) { impl_->title = title; }
 const std::string& Application::Title() const { return impl_->title; }

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -46,7 +45,6 @@ struct Application::Impl {
 
 namespace {
 
-Application* the_application = nullptr;
 int signal_write_fd = -1;
 
 // A termination signal ends the program the ordinary way, from the loop, so that the screen
@@ -85,11 +83,7 @@ bool Timer::Enabled() const { return impl_->enabled; }
 // ---- application -----------------------------------------------------------------------------
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
-  if (the_application != nullptr) {
-    std::fprintf(stderr, "platform: a second Application was made while the first lives\n");
-    std::abort();
-  }
-  the_application = this;
+  detail::ClaimApplication(*this);
   // Nothing is drawn with OpenGL: not loading its libraries shortens the start.
   setenv("QT_XCB_GL_INTEGRATION", "none", 0);
   // What changes on screen is mostly small (a stroke, the 400x40 icon strip eight times a
@@ -139,17 +133,8 @@ Application::~Application() {
   }
   qt::ForgetCursors();
   impl_->qapp.reset();
-  the_application = nullptr;
+  detail::ReleaseApplication();
 }
-
-Application& Application::Instance() {
-  if (the_application == nullptr) {
-    std::fprintf(stderr, "platform: no Application\n");
-    std::abort();
-  }
-  return *the_application;
-}
-bool Application::Exists() { return the_application != nullptr; }
 
 void Application::SetTitle(const std::string& title) {
   impl_->title = title;
