@@ -1,6 +1,7 @@
 // Benchmarks of the raster layer's hot paths.
 #include <benchmark/benchmark.h>
 
+#include "bench_surface.h"
 #include "gdi/gdi.h"
 
 namespace {
@@ -8,12 +9,10 @@ namespace {
 using namespace gdi;
 
 void BM_PatBltFullHd(benchmark::State& state) {
-  HBITMAP bmp = CreateDIBSection32(1920, 1080);
-  HDC dc = CreateCompatibleDC(nullptr);
-  SelectObject(dc, bmp);
+  const bench::Surface s(1920, 1080);
   for (auto _ : state) {
-    PatBlt(dc, 0, 0, 1920, 1080, WHITENESS);
-    benchmark::DoNotOptimize(bmp->Pixels());
+    PatBlt(s.dc, 0, 0, 1920, 1080, WHITENESS);
+    benchmark::DoNotOptimize(s.bmp->Pixels());
   }
 }
 BENCHMARK(BM_PatBltFullHd)->Unit(benchmark::kMillisecond);

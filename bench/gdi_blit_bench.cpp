@@ -1,19 +1,16 @@
 // Benchmarks of flood fill and the blits on full-HD surfaces.
 #include <benchmark/benchmark.h>
 
+#include "bench_surface.h"
 #include "gdi/gdi.h"
 
 namespace {
 
 using namespace gdi;
 
-struct FullHd {
-  HBITMAP bmp = CreateDIBSection32(1920, 1080);
-  HDC dc = CreateCompatibleDC(nullptr);
-  FullHd() {
-    bmp->Fill(0xFFFFFF);
-    SelectObject(dc, bmp);
-  }
+// A white full-HD surface.
+struct FullHd : bench::Surface {
+  FullHd() : Surface(1920, 1080, 0xFFFFFF) {}
 };
 
 // The whole surface is one area; each pass fills it back to the other colour.

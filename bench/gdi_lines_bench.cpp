@@ -1,17 +1,14 @@
 // Benchmarks of line drawing: a wide stroke segment (the pencil's stroke) and a one-pixel line.
 #include <benchmark/benchmark.h>
 
+#include "bench_surface.h"
 #include "gdi/gdi.h"
 
 namespace {
 
 using namespace gdi;
 
-struct Surface {
-  HBITMAP bmp = CreateDIBSection32(640, 480);
-  HDC dc = CreateCompatibleDC(nullptr);
-  Surface() { SelectObject(dc, bmp); }
-};
+using bench::Surface;
 
 // A 100-pixel segment of width 9 at a slant, as a freehand stroke draws between two mouse points.
 void BM_WideLine100Width9(benchmark::State& state) {

@@ -2,17 +2,14 @@
 // outline, a pie, and a huge ellipse of which only a small surface is visible.
 #include <benchmark/benchmark.h>
 
+#include "bench_surface.h"
 #include "gdi/gdi.h"
 
 namespace {
 
 using namespace gdi;
 
-struct Surface {
-  HBITMAP bmp = CreateDIBSection32(640, 480);
-  HDC dc = CreateCompatibleDC(nullptr);
-  Surface() { SelectObject(dc, bmp); }
-};
+using bench::Surface;
 
 void BM_FilledEllipse500x400(benchmark::State& state) {
   Surface s;
