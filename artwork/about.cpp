@@ -1,6 +1,5 @@
 // The ABOUT window's pictures and the program icon.
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "artwork.h"
@@ -11,8 +10,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 const COLORREF kRainbow[] = {Shade(kRed, 5),   Shade(kOrange, 5), Shade(kYellow, 6),
                              Shade(kGreen, 4), Shade(kBlue, 0),   Shade(kViolet, 5)};

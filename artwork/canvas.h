@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@
 namespace art {
 
 using gdi::COLORREF;
+
+inline constexpr double kPi = std::numbers::pi;
 
 struct Pt {
   double x = 0;

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
-#include <numbers>
 #include <stdexcept>
 
 #include "artwork.h"
@@ -23,7 +22,6 @@ namespace art {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr int kSize = 32;
 // Never drawn by any cursor: marks the pixels the figure left empty.
 constexpr COLORREF kClear = gdi::RGB(0x5A, 0x0B, 0x3C);

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,6 @@ namespace art {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr int kTile = 54;
 
 // '#' is ink, '.' is white.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -19,8 +18,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // ---- shapes -------------------------------------------------------------------------------------
 

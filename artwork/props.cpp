@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 #include "palette.h"
 
 namespace art {
-
-namespace {
-constexpr double kPi = std::numbers::pi;
-}
 
 Pt Axis::operator()(double u, double v) const {
   const double a = degrees * kPi / 180, c = std::cos(a), s = std::sin(a);

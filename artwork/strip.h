@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "canvas.h"
+#include "palette.h"
+#include "props.h"
 
 namespace art {
 
@@ -15,6 +17,9 @@ constexpr int kStripFrames = 6;
 constexpr int kFramePitch = 41;
 constexpr int kStripWidth = 10 * kIconSize;
 constexpr int kStripHeight = (kStripFrames - 1) * kFramePitch + kIconSize;  // 245
+
+// The thin black outline of the props the icons show.
+inline constexpr Look kThin{1, kBlack};
 
 // Draws one icon in the 40 x 40 design square; t runs from 0 (first frame) to 1 (last frame).
 using IconRoutine = std::function<void(Painter&, double t)>;

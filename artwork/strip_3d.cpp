@@ -4,7 +4,6 @@
 // one colour row, so the icon shows the very look the child will get.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -15,9 +14,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // 3D BALL: a shaded ball bouncing on its shadow.
 void Ball(Painter& p, double t) {

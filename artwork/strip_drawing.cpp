@@ -1,7 +1,6 @@
 // The icon strip of the third category, the drawing tools: "a902.kvr".
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -12,9 +11,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // OBJECTS: triangles, squares and circles popping up along a line, one more on each frame.
 void Objects(Painter& p, double t) {

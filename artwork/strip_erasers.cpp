@@ -3,7 +3,6 @@
 // Each icon shows the whole screen changing the way its button changes the picture.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -14,9 +13,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // WIPE THE SCREEN WHITE: a picture being wiped clean by a sweeping white band.
 void Wipe(Painter& p, double t) {

@@ -3,7 +3,6 @@
 // The box tools show their dashed box, drawn round the part of the picture they work on.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -14,9 +13,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // A dashed selection box.
 void DashedBox(Painter& p, double l, double t, double r, double b, COLORREF colour = kBlack) {

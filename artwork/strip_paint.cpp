@@ -4,7 +4,6 @@
 // and shrinking again as the program plays them back.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -15,9 +14,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // DRIP PAINT: a band of paint along the top with drips running down it.
 void DripPaint(Painter& p, double t) {

@@ -5,7 +5,6 @@
 // way the picture goes, since the frames play forward and back.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -16,9 +15,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // A small framed picture with its top left corner at (x, y).
 void Picture(Painter& p, double x, double y, double w, double h) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -17,9 +16,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // PENCIL: a red squiggle with the pencil at its end.
 void Pencil(Painter& p, double t) {

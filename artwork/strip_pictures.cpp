@@ -2,7 +2,6 @@
 // no tool and stay black.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -13,9 +12,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // A picture frame: a coloured border round its inside.
 void Frame(Painter& p, double l, double t, double r, double b, COLORREF border) {

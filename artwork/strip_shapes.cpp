@@ -4,7 +4,6 @@
 // with the drag, and a little crosshair marks the corner being pulled.
 #include <cmath>
 #include <functional>
-#include <numbers>
 
 #include "artwork.h"
 #include "canvas.h"
@@ -15,8 +14,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // Draws a shape filling the box (l, t) - (r, b) with the current pen and brush.
 using ShapeRoutine = std::function<void(Painter&, double l, double t, double r, double b)>;

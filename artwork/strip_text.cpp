@@ -1,7 +1,6 @@
 // The icon strip of the sixth category, the lettering tools: "a905.kvr". Slots 7 to 10 have no
 // tool and stay black.
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "artwork.h"
@@ -13,9 +12,6 @@
 namespace art {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-const Look kThin{1, kBlack};
 
 // TYPING: letters appearing one after another, with a blinking text cursor after them.
 void Typing(Painter& p, double t) {
