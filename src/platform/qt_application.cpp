@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -147,13 +146,7 @@ const std::string& Application::Title() const { return impl_->title; }
 
 void Application::SetIcon(const gdi::HICON& icon) {
   if (!icon) return;
-  const CursorImage c = CursorImageOf(*icon);
-  QImage image(c.width, c.height, QImage::Format_ARGB32);
-  for (int y = 0; y < c.height; ++y) {
-    std::copy_n(c.argb.data() + static_cast<std::size_t>(y) * c.width, c.width,
-                reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
-  }
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(image)));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(qt::ArgbImageOf(CursorImageOf(*icon)))));
 }
 
 int Application::Run(Window& main_window) {

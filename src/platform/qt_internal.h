@@ -3,6 +3,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <optional>
@@ -52,6 +53,8 @@ WindowWidget* WidgetOf(const Window& window);
 // The toolkit's cursor for a number of the screen's cursor list (the arrow when unregistered).
 QCursor CursorFor(int number);
 void ForgetCursors();
+// A cursor's or icon's colour pixels as a toolkit image (ARGB32, not premultiplied).
+QImage ArgbImageOf(const CursorImage& c);
 
 // Key and mouse translation.
 int VirtualKeyFromQt(int qt_key, bool keypad);

@@ -213,15 +213,19 @@ QCursor MakeCursor(const gdi::Icon& icon) {
     }
     return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hot_x, c.hot_y);
   }
-  QImage argb(c.width, c.height, QImage::Format_ARGB32);
-  for (int y = 0; y < c.height; ++y) {
-    std::copy_n(c.argb.data() + static_cast<std::size_t>(y) * c.width, c.width,
-                reinterpret_cast<std::uint32_t*>(argb.scanLine(y)));
-  }
-  return QCursor(QPixmap::fromImage(argb), c.hot_x, c.hot_y);
+  return QCursor(QPixmap::fromImage(ArgbImageOf(c)), c.hot_x, c.hot_y);
 }
 
 }  // namespace
+
+QImage ArgbImageOf(const CursorImage& c) {
+  QImage image(c.width, c.height, QImage::Format_ARGB32);
+  for (int y = 0; y < c.height; ++y) {
+    std::copy_n(c.argb.data() + static_cast<std::size_t>(y) * c.width, c.width,
+                reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+  }
+  return image;
+}
 
 WindowWidget* WidgetOf(const Window& window) {
   const auto* peer = PeerOf(window);
