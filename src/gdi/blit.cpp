@@ -46,7 +46,7 @@ struct PatternRow {
   const std::uint32_t* pixels = nullptr;
   const std::uint8_t* paint = nullptr;
   int w = 1, org_x = 0;
-  int Phase(int x) const { return static_cast<int>(((static_cast<long long>(x) - org_x) % w + w) % w); }
+  int Phase(int x) const { return raster::PatternPhase(x, org_x, w); }
 };
 
 PatternRow PatternFor(const BrushPaint& bp, int y) {
@@ -57,7 +57,7 @@ PatternRow PatternFor(const BrushPaint& bp, int y) {
   }
   if (bp.kind != BrushPaint::kPattern) return pr;
   pr.solid = false;
-  const int py = static_cast<int>(((static_cast<long long>(y) - bp.org.y) % bp.h + bp.h) % bp.h);
+  const int py = raster::PatternPhase(y, bp.org.y, bp.h);
   pr.pixels = bp.pixels.data() + static_cast<std::size_t>(py) * bp.w;
   pr.paint = bp.paint.data() + static_cast<std::size_t>(py) * bp.w;
   pr.w = bp.w;

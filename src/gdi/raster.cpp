@@ -174,14 +174,14 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
     SolidSpan(dc, y, x0, x1, brush.solid, rop2);
     return;
   }
-  const int py = static_cast<int>(((static_cast<long long>(y) - brush.org.y) % brush.h + brush.h) % brush.h);
+  const int py = PatternPhase(y, brush.org.y, brush.h);
   const std::uint32_t* prow = brush.pixels.data() + static_cast<std::size_t>(py) * brush.w;
   const std::uint8_t* paint = brush.paint.data() + static_cast<std::size_t>(py) * brush.w;
   const bool mono = dc.surface->IsMono();
   if (rop2 == R2_COPYPEN) {
     ForEachVisible(dc, y, x0, x1, [&](int a, int b) {
       std::uint32_t* row = dc.surface->Row(y);
-      int px = static_cast<int>(((static_cast<long long>(a) - brush.org.x) % brush.w + brush.w) % brush.w);
+      int px = PatternPhase(a, brush.org.x, brush.w);
       for (int x = a; x < b; ++x) {
         if (paint[px]) row[x] = prow[px];
         if (++px == brush.w) px = 0;
@@ -202,7 +202,7 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
   for (int i = 0; i < brush.w; ++i) ops[i] = paint[i] ? MakeRop2(rop2, prow[i]) : Rop2Masks{kRgbMask, 0};
   ForEachVisible(dc, y, x0, x1, [&](int a, int b) {
     std::uint32_t* row = dc.surface->Row(y);
-    int px = static_cast<int>(((static_cast<long long>(a) - brush.org.x) % brush.w + brush.w) % brush.w);
+    int px = PatternPhase(a, brush.org.x, brush.w);
     for (int x = a; x < b; ++x) {
       row[x] = ops[px].Apply(row[x]);
       if (++px == brush.w) px = 0;

@@ -49,6 +49,12 @@ struct BrushPaint {
 };
 BrushPaint RealizeBrush(const DC& dc, const Brush* brush);
 
+// Where coordinate v falls in a pattern of period n (> 0) laid from origin: v - origin reduced
+// into [0, n), for coordinates before the origin too.
+inline int PatternPhase(int v, int origin, int n) {
+  return static_cast<int>(((static_cast<long long>(v) - origin) % n + n) % n);
+}
+
 // The clip of a DC in device coordinates: the surface rectangle intersected with the clip
 // region. Calls f(x0, x1) for each visible part [x0, x1) of the span [x0, x1) on row y.
 template <class F>
