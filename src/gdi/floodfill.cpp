@@ -11,6 +11,7 @@
 // with recursion depth.
 #include <cstring>
 
+#include "gdi/pen.h"
 #include "gdi/raster.h"
 
 namespace gdi {
@@ -28,15 +29,9 @@ struct Scan {
 
 class AreaFinder {
  public:
-  AreaFinder(const DC& dc, std::uint32_t colour, bool surface_mode) : dc_(dc), colour_(colour), surface_(surface_mode) {
-    const Bitmap& s = *dc.surface;
-    RECT box{0, 0, s.Width(), s.Height()};
-    if (dc.clip) {
-      const RECT c = dc.clip->Bounds();
-      box = {std::max(box.left, c.left), std::max(box.top, c.top), std::min(box.right, c.right),
-             std::min(box.bottom, c.bottom)};
-    }
-    box_ = box;
+  AreaFinder(const DC& dc, std::uint32_t colour, bool surface_mode)
+      : dc_(dc), colour_(colour), surface_(surface_mode), box_(pen::ClipBox(dc)) {
+    const RECT& box = box_;
     if (box.left >= box.right || box.top >= box.bottom) return;
     w_ = box.right - box.left;
     h_ = box.bottom - box.top;
