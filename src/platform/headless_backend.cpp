@@ -389,6 +389,9 @@ Window* MouseTarget(Window& window, int& x, int& y) {
   return WindowAt(top, x, y, &x, &y);
 }
 
+// The shift state of a mouse event: the test's modifiers with the buttons held now.
+unsigned MouseShift(unsigned shift) { return (shift & ~(ssLeft | ssRight | ssMiddle)) | S().held; }
+
 }  // namespace
 
 void MouseDown(Window& window, MouseButton button, int x, int y, unsigned shift) {
@@ -398,14 +401,14 @@ void MouseDown(Window& window, MouseButton button, int x, int y, unsigned shift)
   if (target == nullptr) return;
   s.held |= ButtonBit(button);
   s.capture = target;
-  if (target->OnMouseDown) target->OnMouseDown(button, (shift & ~(ssLeft | ssRight | ssMiddle)) | s.held, x, y);
+  if (target->OnMouseDown) target->OnMouseDown(button, MouseShift(shift), x, y);
   Idle();
 }
 
 void MouseMove(Window& window, int x, int y, unsigned shift) {
   Idle();
   Window* target = MouseTarget(window, x, y);
-  if (target != nullptr && target->OnMouseMove) target->OnMouseMove((shift & ~(ssLeft | ssRight | ssMiddle)) | S().held, x, y);
+  if (target != nullptr && target->OnMouseMove) target->OnMouseMove(MouseShift(shift), x, y);
   Idle();
 }
 
@@ -416,7 +419,7 @@ void MouseUp(Window& window, MouseButton button, int x, int y, unsigned shift) {
   if (target == nullptr) return;
   s.held &= ~ButtonBit(button);
   if (s.held == 0) s.capture = nullptr;
-  if (target->OnMouseUp) target->OnMouseUp(button, (shift & ~(ssLeft | ssRight | ssMiddle)) | s.held, x, y);
+  if (target->OnMouseUp) target->OnMouseUp(button, MouseShift(shift), x, y);
   Idle();
 }
 
