@@ -6,7 +6,6 @@
 #include "app/assets.h"
 #include "app/mainunit.h"
 #include "app/state.h"
-#include "gdi/bmp.h"
 
 namespace pd {
 
@@ -28,23 +27,12 @@ std::map<int, std::pair<int, int>> ReadHotSpots() {
   return spots;
 }
 
-// A cursor picture is 32 x 64: the AND mask above (white = transparent), the image below.
+// A cursor picture with the hot spot hotspots.txt gives it, (0, 0) when the file lists none.
 gdi::HCURSOR LoadCursorPicture(int picture, const std::map<int, std::pair<int, int>>& spots) {
-  std::string error;
-  gdi::HBITMAP sheet =
-      gdi::LoadBmpFile(AssetPath("cursors/cursor" + std::to_string(picture) + ".kvr"), &error);
-  if (!sheet || sheet->Width() < 32 || sheet->Height() < 64) return nullptr;
-  gdi::HBITMAP mask = gdi::CreateBitmap(32, 32, 1, 1, nullptr);
-  gdi::HBITMAP image = gdi::CreateDIBSection32(32, 32);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      mask->At(x, y) = (sheet->At(x, y) & 0xFFFFFF) >= 0x808080 ? 0xFFFFFF : 0;
-      image->At(x, y) = sheet->At(x, y + 32);
-    }
   auto it = spots.find(picture);
   const int hx = it == spots.end() ? 0 : it->second.first;
   const int hy = it == spots.end() ? 0 : it->second.second;
-  return gdi::CreateIconFromBitmaps(mask, image, hx, hy);
+  return LoadIconSheet("cursors/cursor" + std::to_string(picture) + ".kvr", hx, hy);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "app/panels.h"
 #include "app/snapshot.h"
 #include "app/tooltable.h"
-#include "gdi/bmp.h"
 #include "media/sound.h"
 
 namespace pd {
@@ -19,25 +18,11 @@ using platform::MouseButton;
 
 namespace {
 
-constexpr int kTabIconSize = 32;
-
 // The icon of the tab of index 0..9: "icons/icon1.kvr" .. "icons/icon9.kvr" and, for the tenth
-// tab, "icons/icon11.kvr". The file is 32 x 64: the AND mask on top (white where the tab shows
-// through), the image below (black where it is transparent). A missing or short file gives no
-// icon and the tab stays black.
+// tab, "icons/icon11.kvr". A missing or short file gives no icon and the tab stays black.
 gdi::HICON LoadTabIcon(int index) {
   const int number = index <= 8 ? index + 1 : 11;
-  std::string error;
-  gdi::HBITMAP sheet = gdi::LoadBmpFile(AssetPath("icons/icon" + std::to_string(number) + ".kvr"), &error);
-  if (!sheet || sheet->Width() < kTabIconSize || sheet->Height() < 2 * kTabIconSize) return nullptr;
-  gdi::HBITMAP mask = gdi::CreateBitmap(kTabIconSize, kTabIconSize, 1, 1, nullptr);
-  gdi::HBITMAP image = gdi::CreateDIBSection32(kTabIconSize, kTabIconSize);
-  for (int y = 0; y < kTabIconSize; ++y)
-    for (int x = 0; x < kTabIconSize; ++x) {
-      mask->At(x, y) = (sheet->At(x, y) & 0xFFFFFF) >= 0x808080 ? 0xFFFFFF : 0;
-      image->At(x, y) = sheet->At(x, y + kTabIconSize);
-    }
-  return gdi::CreateIconFromBitmaps(mask, image, 0, 0);
+  return LoadIconSheet("icons/icon" + std::to_string(number) + ".kvr");
 }
 
 // The second step of the PARALLELOGRAM holds the button down without a press, so that the mouse
