@@ -90,7 +90,7 @@ void PressFont(int, int) {
 
 void PressFish(int x, int) {
   FishKind = x < 40 ? 1 : 2;
-  CurrentTool = FishKind == 1 ? 27 : 26;
+  SelectFishVariant();
 }
 
 void PressFlip(int x, int) {
@@ -99,7 +99,7 @@ void PressFlip(int x, int) {
 
 void PressPixellate(int x, int) {
   PixellateMode = x < 40 ? 1 : 2;
-  CurrentTool = PixellateMode == 1 ? 63 : 64;
+  SelectPixellateVariant();
 }
 
 void PressLighten(int, int y) {
@@ -140,8 +140,7 @@ void PressShadow(int x, int y) {
 
 void PressRibbon(int x, int) {
   RibbonKind = ThreeWay(x, 1, 2, 3);
-  static constexpr int kTool[4] = {0, 30, 29, 20};
-  CurrentTool = kTool[RibbonKind];
+  SelectRibbonVariant();
 }
 
 void PressLight(int x, int y) {
@@ -154,7 +153,7 @@ void PressLight(int x, int y) {
 
 void PressQuill(int x, int) {
   QuillKind = x < 40 ? 2 : 1;
-  CurrentTool = QuillKind == 1 ? 12 : 13;
+  SelectQuillVariant();
 }
 
 void PressRainbow(int x, int) {

@@ -59,13 +59,6 @@ void FreshCanvas() {
   ColorbookMode = false;
 }
 
-// The tools with variants draw the variant their panel shows: the option is kept from one choice
-// of the tool to the next, so the button selects the tool that matches it, not always the first.
-void QuillVariant() { CurrentTool = QuillKind == 2 ? 13 : 12; }
-void RibbonVariant() { CurrentTool = RibbonKind == 3 ? 20 : RibbonKind == 2 ? 29 : 30; }
-void FishVariant() { CurrentTool = FishKind == 2 ? 26 : 27; }
-void PixellateVariant() { CurrentTool = PixellateMode == 2 ? 64 : 63; }
-
 constexpr ToolSlot Tool(const char* description, int tool, std::uint32_t panels, void (*also)() = nullptr) {
   return {description, tool, Action::None, panels, also};
 }
@@ -91,7 +84,8 @@ const std::array<Category, kCategoryCount> kToolTable = {{
         Tool("STRING ART -- draw crazy string art pictures.", 2, kPenRainbow),
         Tool("MIRROR IMAGE -- use to draw faces and animals.", 11, kPenRainbow | kMirrorPanel),
         Tool("INCHWORM -- draw garland or fuzzy caterpillars.", 56, kPenRainbow),
-        Tool("QUILL PEN -- a pen that gets thinner the faster the mouse moves.", 12, kQuillPanel, QuillVariant),
+        Tool("QUILL PEN -- a pen that gets thinner the faster the mouse moves.", 12, kQuillPanel,
+             SelectQuillVariant),
         Tool("LINE -- click and drag to draw a straight line.", 38, kPen),
     }},
     {{
@@ -110,7 +104,7 @@ const std::array<Category, kCategoryCount> kToolTable = {{
         Tool("OBJECTS -- draw various geometric objects.", 7, kRainbowPanel | kObjectPanel),
         Tool("BUG SPLAT -- splat bugs for cool effects.", 6, kPenRainbow),
         Tool("WAND SPARKLES -- the magical dust that comes from a wand.", 3, kPenRainbow),
-        Tool("FRED FISH -- create open or 3d bubbles.", 27, kPenRainbow | kFishPanel, FishVariant),
+        Tool("FRED FISH -- create open or 3d bubbles.", 27, kPenRainbow | kFishPanel, SelectFishVariant),
         Tool("XMAS TREE -- draw ornaments along a line.", 17, kPenRainbow),
         Tool("BILLY BRUSH -- Billy will ski down the screen for you.", 50, kPen),
         Tool("TRAIN -- lay railroad tracks.", 48, 0),
@@ -123,7 +117,7 @@ const std::array<Category, kCategoryCount> kToolTable = {{
         Tool("3D RECTANGLE -- great for borders.", 45, kLightPanel),
         Tool("3D ROUNDED RECTANGLE -- makes great gemstones.", 46, kLightPanel),
         Tool("3D RING -- makes great borders or chains.", 43, kPen),
-        Tool("3D RIBBON -- freehand 3D line.", 30, kRibbonPanel | kNibPanel, RibbonVariant),
+        Tool("3D RIBBON -- freehand 3D line.", 30, kRibbonPanel | kNibPanel, SelectRibbonVariant),
         Tool("LASER LINE -- make a 3D straight laser beam.", 59, kPen),
         Tool("CUBE -- make a 3D shaded box.", 60, kCubeSizePanel | kCubeColourPanel),
         Tool("SPREADER -- use to fuzz edges or blend colors..", 61, kPen),
@@ -170,7 +164,8 @@ const std::array<Category, kCategoryCount> kToolTable = {{
     {{
         Tool("MOVE -- draw a box around an area, click on it to move it.", 69, 0),
         Tool("COPY -- draw a box around an area, click on it to copy it.", 70, 0),
-        Tool("PIXELLATE -- make blocky faces like the TV cop shows.", 63, kPixellatePanel, PixellateVariant),
+        Tool("PIXELLATE -- make blocky faces like the TV cop shows.", 63, kPixellatePanel,
+             SelectPixellateVariant),
         Act("TUNNEL -- shrink the screen in on itself.", Action::Tunnel),
         Tool("LIGHTEN/DARKEN -- lighten or darken an area.", 86, kLightenPanel),
         Tool("SIZE CONTROL -- shrink or magnify to full screen.", 65, kSizePanel),
@@ -259,6 +254,21 @@ std::array<int, kToolCount> BuildCursorTable() {
 const std::array<int, kToolCount> kCursorTable = BuildCursorTable();
 
 }  // namespace
+
+// The option is kept from one choice of the tool to the next, so the button selects the tool that
+// matches it, not always the first.
+void SelectQuillVariant() {
+  CurrentTool = QuillKind == 2 ? 13 : 12;
+}
+void SelectRibbonVariant() {
+  CurrentTool = RibbonKind == 3 ? 20 : RibbonKind == 2 ? 29 : 30;
+}
+void SelectFishVariant() {
+  CurrentTool = FishKind == 2 ? 26 : 27;
+}
+void SelectPixellateVariant() {
+  CurrentTool = PixellateMode == 2 ? 64 : 63;
+}
 
 bool* PanelShownFlag(std::uint32_t bit) {
   for (const auto& p : kPanelFlags)

@@ -104,6 +104,14 @@ const ToolSlot& ToolSlotAt(int category, int slot);
 // The hint of the tab of category 1..10; an empty string outside.
 const char* CategoryDescription(int category);
 
+// The tools with variants draw the variant their panel shows: each of these sets CurrentTool from
+// its option (QuillKind, RibbonKind, FishKind, PixellateMode). The button runs it as the tool is
+// chosen, and the panel again when a press changes the option.
+void SelectQuillVariant();
+void SelectRibbonVariant();
+void SelectFishVariant();
+void SelectPixellateVariant();
+
 // The cursor number the table gives tool 0..87: 0 for no tool, 35 for the 32 x 32 stamp, 1 for
 // tools without an entry. The pen-size cursors of 57, 61 and 62 and the panels that override the
 // table are ToolCursor's (dispatch.h).
