@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "app/tooltable.h"
+
 namespace pd {
 
 namespace {
@@ -65,12 +67,8 @@ void ResetSharedState() {
   LightenDarkenMode = 2;
   SizeControlMode = 1;
   FlipMode = 4;
-  PenSizePanelShown = RainbowPanelShown = NibPanelShown = RollerPanelShown = FillStylePanelShown = false;
-  FontPanelShown = LightPanelShown = ObjectPanelShown = GrassPanelShown = SprayPanelShown = false;
-  MirrorPanelShown = QuillPanelShown = RibbonPanelShown = FishPanelShown = TrianglePanelShown = false;
-  TrapezoidPanelShown = StarPanelShown = ParallelogramPanelShown = CubeSizePanelShown = false;
-  CubeColourPanelShown = ShadowPanelShown = ExplodePanelShown = PixellatePanelShown = false;
-  LightenPanelShown = SizePanelShown = FlipPanelShown = false;
+  // The tool table lists every panel's flag, so a panel added there is cleared here too.
+  HideAllPanels();
   NibDirection = 1;
   MirrorKind = 2;
   QuillKind = 1;
