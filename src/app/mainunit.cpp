@@ -257,8 +257,8 @@ void Tmain::AppActivate() {
 void Tmain::AppDeactivate() {}
 
 void Tmain::AskQuit() {
-  const int answer = platform::MessageBox(CanvasWindow, "Do you really want to quit?", "Pindoodle",
-                                          platform::MB_YESNO | platform::MB_ICONQUESTION);
+  const int answer =
+      ShowMessage("Do you really want to quit?", platform::MB_YESNO | platform::MB_ICONQUESTION);
   if (answer != platform::IDYES) return;
   PlaySoundEffect(47);
   form_.Close();
