@@ -101,10 +101,6 @@ std::int64_t BandStart(int origin, float step, int k) {
   return origin + RoundHalfEven(static_cast<float>(k) * step);
 }
 
-int ClampToInt(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 // The part of the region that can show on the DC's surface, as a box; false when none can.
 bool VisibleBounds(const HDC& dc, const HRGN& region, RECT* out) {
   BITMAP surface;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 #include "app/canvas.h"
 #include "tools/rounding.h"
@@ -69,11 +68,6 @@ constexpr std::array<EdgeSteps, 9> kLightSteps = {{
     {kFar, kNear, kEven, kEven},   // 8 right
     {kNear, kFar, kEven, kEven},   // 9 left
 }};
-
-int ClampToInt(std::int64_t v) {
-  return static_cast<int>(
-      std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 }  // namespace
 

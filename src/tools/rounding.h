@@ -4,8 +4,10 @@
 // long double exactly, so one function serves both.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace pd {
 
@@ -22,6 +24,12 @@ inline std::int64_t RoundHalfEven(long double v) {
   auto n = static_cast<std::int64_t>(below);
   if (fraction > 0.5L || (fraction == 0.5L && (n & 1) != 0)) ++n;
   return n;
+}
+
+// A 64-bit coordinate worked out from int inputs, cut to the int range the raster layer takes.
+inline int ClampToInt(std::int64_t v) {
+  return static_cast<int>(
+      std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace pd
