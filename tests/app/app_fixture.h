@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/mainunit.h"
@@ -14,6 +18,15 @@
 #include "platform/platform.h"
 
 namespace pd::testing {
+
+constexpr gdi::COLORREF kBlack = gdi::RGB(0, 0, 0);
+constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
+constexpr gdi::COLORREF kRed = gdi::RGB(255, 0, 0);
+constexpr gdi::COLORREF kBlue = gdi::RGB(0, 0, 255);
+
+struct Point {
+  int x, y;
+};
 
 class RecordingSound : public SoundPlayer {
  public:
@@ -28,8 +41,12 @@ class RecordingSound : public SoundPlayer {
 
 class AppTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Start(); }
+  // Starts the program afresh, on a screen of width x height when one is given and on the
+  // headless default otherwise, with a seeded generator and no effects recorded.
+  void Start(int width = 0, int height = 0) {
     platform::headless::Reset();
+    if (width > 0) platform::headless::SetScreenSize(width, height);
     static int argc = 1;
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
@@ -44,6 +61,27 @@ class AppTest : public ::testing::Test {
     main_.reset();
     app_.reset();
     SetSoundPlayer(nullptr);
+    if (!scratch_dir_.empty()) std::filesystem::remove_all(scratch_dir_);
+  }
+
+  // Points AssetDir at a new empty directory of scratch_dir_, removed again when the test ends.
+  void UseScratchAssetDir() {
+    char pattern[] = "/tmp/pd-app-assets-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_dir_ = pattern;
+    AssetDir = scratch_dir_ + "/";
+  }
+
+  // Press at the first point and a move to each of the others, with the button held.
+  void PressAndDrag(const std::vector<Point>& path) {
+    platform::headless::MouseDown(Canvas(), platform::MouseButton::Left, path.front().x, path.front().y);
+    for (std::size_t i = 1; i < path.size(); ++i)
+      platform::headless::MouseMove(Canvas(), path[i].x, path[i].y);
+  }
+  // The same, then the release at the last point.
+  void Stroke(const std::vector<Point>& path) {
+    PressAndDrag(path);
+    platform::headless::MouseUp(Canvas(), platform::MouseButton::Left, path.back().x, path.back().y);
   }
 
   platform::Window& Form() { return main_->Form(); }
@@ -63,6 +101,7 @@ class AppTest : public ::testing::Test {
   std::unique_ptr<platform::Application> app_;
   std::unique_ptr<Tmain> main_;
   std::vector<int> effects_;
+  std::string scratch_dir_;  // see UseScratchAssetDir
 };
 
 }  // namespace pd::testing

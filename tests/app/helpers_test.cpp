@@ -1,11 +1,8 @@
 // The drawing helpers the tools share, on the headless program's canvas: shade triple, distance
 // rounding, line primitives, fill brushes and their patterns, gradient bands, texture tiles
 // through the shape's region, shaded-solid rings, and that every helper gives back what it made.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -24,8 +21,6 @@ namespace hl = platform::headless;
 using gdi::COLORREF;
 using gdi::RGB;
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 // A texture pixel that tells where in the tile it came from.
 constexpr COLORREF TexturePixel(int x, int y) {
   return RGB(4 * x, 4 * y, 200);
@@ -35,18 +30,11 @@ class HelpersTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    char pattern[] = "/tmp/pd-helpers-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    AssetDir = dir_ + "/";
+    UseScratchAssetDir();
     FillCanvas(kWhite);
     // Messages of the start-up (a build without its artwork) are not this test's.
     hl::Dialogs().asked.clear();
     baseline_ = gdi::GdiLiveObjects();
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(dir_);
-    AppTest::TearDown();
   }
 
   void WritePicture(const std::string& name, int w, int h, COLORREF (*pixel)(int, int)) {
@@ -54,7 +42,7 @@ class HelpersTest : public AppTest {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) bmp->At(x, y) = gdi::PixelFromColorref(pixel(x, y));
     std::string error;
-    ASSERT_TRUE(gdi::SaveBmp24(dir_ + "/" + name, *bmp, &error)) << error;
+    ASSERT_TRUE(gdi::SaveBmp24(scratch_dir_ + "/" + name, *bmp, &error)) << error;
   }
   COLORREF Shade(int shade) const { return PaletteColours[ColourRow * 10 + shade]; }
   // Counts canvas pixels outside the box [l, r) x [t, b) that are no longer white.
@@ -67,7 +55,6 @@ class HelpersTest : public AppTest {
     return n;
   }
 
-  std::string dir_;
   int baseline_ = 0;
 };
 

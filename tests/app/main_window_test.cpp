@@ -10,9 +10,6 @@ namespace {
 using platform::MouseButton;
 namespace hl = platform::headless;
 
-constexpr gdi::COLORREF kRed = gdi::RGB(255, 0, 0);
-constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
-
 TEST_F(AppTest, StartsWithThePencilInPureRedAndTheMarkerUnderTheFirstButton) {
   EXPECT_EQ(CurrentTool, 1);
   EXPECT_EQ(CurrentColour, kRed);

@@ -3,9 +3,6 @@
 // variants that change the tool, the pen-size marker, the fill-style preview and the chooser's
 // cells. The pictures are small stand-ins written into a scratch asset directory: every pixel
 // tells which file and which source row it came from.
-#include <stdlib.h>
-
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <utility>
@@ -23,8 +20,6 @@ namespace {
 using gdi::COLORREF;
 using platform::MouseButton;
 namespace hl = platform::headless;
-
-constexpr COLORREF kBlack = gdi::RGB(0, 0, 0);
 
 // Where a window pixel came from: the stand-in's number and the source row (0 for black).
 struct Source {
@@ -93,17 +88,13 @@ class PanelsTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    char pattern[] = "/tmp/pd-panels-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    AssetDir = dir_ + "/";
+    UseScratchAssetDir();
     HideAllPanels();
     effects_.clear();
   }
   void TearDown() override {
     platform::SetModalScript({});
     ShowFontChooser = nullptr;
-    std::filesystem::remove_all(dir_);
     AppTest::TearDown();
   }
 
@@ -115,7 +106,7 @@ class PanelsTest : public AppTest {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) bmp->At(x, y) = gdi::PixelFromColorref(StandInPixel(number, y));
     std::string error;
-    EXPECT_TRUE(gdi::SaveBmp24(dir_ + "/" + name, *bmp, &error)) << error;
+    EXPECT_TRUE(gdi::SaveBmp24(scratch_dir_ + "/" + name, *bmp, &error)) << error;
     return number;
   }
   // Stand-ins for every panel picture, tall enough for all their strips.
@@ -145,7 +136,6 @@ class PanelsTest : public AppTest {
     DrawOptionPanels();
   }
 
-  std::string dir_;
   std::map<std::string, int> numbers_;
 };
 

@@ -21,37 +21,14 @@ namespace {
 using platform::MouseButton;
 namespace hl = platform::headless;
 
-constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
-constexpr gdi::COLORREF kRed = gdi::RGB(255, 0, 0);
-
-struct Point {
-  int x, y;
-};
-
 // The program on a small screen, so that whole-canvas strokes make small pictures.
 class PensTest : public AppTest {
  protected:
   void SetUp() override { StartOnScreen(240, 210); }
 
   void StartOnScreen(int width, int height) {
-    platform::headless::Reset();
-    hl::SetScreenSize(width, height);
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<platform::Application>(argc, argv);
-    SetSoundPlayer(std::make_unique<RecordingSound>(&effects_));
-    main_ = std::make_unique<Tmain>();
-    app_->Run(main_->Form());
+    Start(width, height);
     FillCanvas(kWhite);
-    effects_.clear();
-  }
-
-  // Press at the first point, a move to each of the others, the release at the last.
-  void Stroke(const std::vector<Point>& path) {
-    hl::MouseDown(Canvas(), MouseButton::Left, path.front().x, path.front().y);
-    for (std::size_t i = 1; i < path.size(); ++i) hl::MouseMove(Canvas(), path[i].x, path[i].y);
-    hl::MouseUp(Canvas(), MouseButton::Left, path.back().x, path.back().y);
   }
 
   // Rows of constant colour c through column x: how thick a horizontal line is there.

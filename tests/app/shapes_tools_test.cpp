@@ -20,28 +20,13 @@ using platform::MouseButton;
 namespace hl = platform::headless;
 namespace fs = std::filesystem;
 
-constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
-
-struct Point {
-  int x, y;
-};
-
 class ShapesTest : public AppTest {
  protected:
   // The program on a small screen, so that the canvas (158 x 116) makes small pictures.
   void SetUp() override {
-    platform::headless::Reset();
-    hl::SetScreenSize(240, 210);
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<platform::Application>(argc, argv);
-    SetSoundPlayer(std::make_unique<RecordingSound>(&effects_));
-    main_ = std::make_unique<Tmain>();
-    app_->Run(main_->Form());
+    Start(240, 210);
     WriteFillAssets();
     FillCanvas(kWhite);
-    effects_.clear();
   }
 
   // Patterns and textures of our own in palette colours, so the pictures do not depend on the
@@ -92,15 +77,6 @@ class ShapesTest : public AppTest {
     return Picture();
   }
 
-  // Press at the first point and a move to each of the others, with the button held.
-  void PressAndDrag(const std::vector<Point>& path) {
-    hl::MouseDown(Canvas(), MouseButton::Left, path.front().x, path.front().y);
-    for (std::size_t i = 1; i < path.size(); ++i) hl::MouseMove(Canvas(), path[i].x, path[i].y);
-  }
-  void Stroke(const std::vector<Point>& path) {
-    PressAndDrag(path);
-    hl::MouseUp(Canvas(), MouseButton::Left, path.back().x, path.back().y);
-  }
   // The first step of the parallelogram from a to b, then plain moves (no button) along `moves`.
   void ParallelogramFirstStep(Point a, Point b, const std::vector<Point>& moves) {
     CurrentTool = 54;

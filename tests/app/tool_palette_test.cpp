@@ -18,11 +18,6 @@ using platform::MouseButton;
 namespace hl = platform::headless;
 namespace fs = std::filesystem;
 
-constexpr gdi::COLORREF kRed = gdi::RGB(255, 0, 0);
-constexpr gdi::COLORREF kBlack = gdi::RGB(0, 0, 0);
-constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
-constexpr gdi::COLORREF kBlue = gdi::RGB(0, 0, 255);
-
 // The categories' descriptions, as the tab set shows them.
 const char* const kCategoryHints[10] = {
     "PENCILS -- various pencils to draw with.",
