@@ -190,12 +190,6 @@ void SaveMasked(const Canvas& art, COLORREF clear, bool rim, const std::filesyst
   out.Save(file);
 }
 
-Pt Rotate(Pt p, Pt c, double degrees) {
-  const double a = degrees * std::numbers::pi / 180, cs = std::cos(a), sn = std::sin(a);
-  const double dx = p.x - c.x, dy = p.y - c.y;
-  return {c.x + dx * cs - dy * sn, c.y + dx * sn + dy * cs};
-}
-
 Pt Lerp(Pt a, Pt b, double t) {
   return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }

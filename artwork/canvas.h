@@ -122,8 +122,6 @@ class Painter {
 // stays visible on a background as dark as its outline.
 void SaveMasked(const Canvas& art, COLORREF clear, bool rim, const std::filesystem::path& file);
 
-// Rotates p about c by `degrees`, clockwise on the screen (y grows downwards).
-Pt Rotate(Pt p, Pt c, double degrees);
 // Points along a straight line from a to b at fraction t.
 Pt Lerp(Pt a, Pt b, double t);
 

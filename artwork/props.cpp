@@ -172,15 +172,6 @@ void DrawHeart(Painter& p, Pt c, double size, COLORREF fill, Look look) {
   p.Style(look.ink, fill, look.outline).Poly(pts);
 }
 
-std::vector<Pt> RegularPoints(Pt c, double radius, int sides, double turn_degrees) {
-  std::vector<Pt> pts;
-  for (int i = 0; i < sides; ++i) {
-    const double ang = (turn_degrees + 360.0 * i / sides) * kPi / 180;
-    pts.push_back({c.x + radius * std::sin(ang), c.y - radius * std::cos(ang)});
-  }
-  return pts;
-}
-
 std::vector<Pt> StarPoints(Pt c, double outer, double inner, int points, double turn_degrees) {
   std::vector<Pt> pts;
   for (int i = 0; i < 2 * points; ++i) {

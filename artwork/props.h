@@ -49,8 +49,6 @@ void DrawShaded(Painter& p, double l, double t, double r, double b, int row, int
 void DrawLandscape(Painter& p, double l, double t, double r, double b);
 // A heart centred on c, `size` across.
 void DrawHeart(Painter& p, Pt c, double size, COLORREF fill, Look look = {});
-// A regular polygon of `sides` corners centred on c, the first corner at `turn_degrees` from the top.
-std::vector<Pt> RegularPoints(Pt c, double radius, int sides, double turn_degrees = 0);
 
 // A five-or-more-pointed star centred on c.
 std::vector<Pt> StarPoints(Pt c, double outer, double inner, int points, double turn_degrees = 0);
