@@ -385,8 +385,6 @@ class Region final : public GdiObject {
   bool Empty() const { return bands.empty(); }
   bool Contains(int x, int y) const;
   int Complexity() const;  // NULLREGION, SIMPLEREGION or COMPLEXREGION
-  // Builds the banded form from one span list per row, rows starting at y0; merges equal rows.
-  static HRGN FromRows(int y0, const std::vector<std::vector<std::pair<int, int>>>& rows);
 };
 
 HRGN CreateRectRgn(int l, int t, int r, int b);

@@ -112,5 +112,8 @@ inline int ClampCoord(long long v) {
 // Set algebra on banded regions (used by CombineRgn and by shape rasterisers).
 Bands CombineBands(const Bands& a, const Bands& b, int mode);
 void NormaliseBands(Bands& bands);  // drops empty bands, merges adjacent bands with equal spans
+// Builds normalised bands from one list of spans per row, rows starting at y0. A row's spans may
+// be in any order, empty, overlapping or touching.
+Bands BandsFromRows(int y0, std::vector<std::vector<std::pair<int, int>>> rows);
 
 }  // namespace gdi::raster

@@ -128,16 +128,16 @@ Bands CombineBands(const Bands& a, const Bands& b, int mode) {
 
 }  // namespace raster
 
-HRGN Region::FromRows(int y0, const std::vector<Spans>& rows) {
-  auto rgn = std::make_shared<Region>();
+raster::Bands raster::BandsFromRows(int y0, std::vector<Spans> rows) {
+  Bands bands;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    Spans s = raster::CleanSpans(rows[i]);
+    Spans s = CleanSpans(std::move(rows[i]));
     if (s.empty()) continue;
     const int y = y0 + static_cast<int>(i);
-    rgn->bands.push_back({y, y + 1, std::move(s)});
+    bands.push_back({y, y + 1, std::move(s)});
   }
-  raster::NormaliseBands(rgn->bands);
-  return rgn;
+  NormaliseBands(bands);
+  return bands;
 }
 
 HRGN CreateRectRgn(int l, int t, int r, int b) {

@@ -61,29 +61,6 @@ int ToInt(i64 v) {
 
 // ---- span sets -------------------------------------------------------------------------------
 
-// Builds bands from one span list per row for rows [y0, y0 + rows.size()).
-Bands BandsFromRows(int y0, std::vector<Spans>& rows) {
-  Bands bands;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    Spans& s = rows[i];
-    s.erase(std::remove_if(s.begin(), s.end(), [](const auto& p) { return p.first >= p.second; }), s.end());
-    if (s.empty()) continue;
-    std::sort(s.begin(), s.end());
-    Spans merged;
-    for (const auto& p : s) {
-      if (!merged.empty() && p.first <= merged.back().second) {
-        merged.back().second = std::max(merged.back().second, p.second);
-      } else {
-        merged.push_back(p);
-      }
-    }
-    const int y = y0 + static_cast<int>(i);
-    bands.push_back({y, y + 1, std::move(merged)});
-  }
-  raster::NormaliseBands(bands);
-  return bands;
-}
-
 // A rectangle [l, r) x [t, b) as bands, limited to the rows of clip.
 Bands RectBands(i64 l, i64 t, i64 r, i64 b, const RECT& clip) {
   t = std::max<i64>(t, clip.top);
@@ -479,7 +456,7 @@ Bands DotBands(POINT c, i64 w, const RECT& clip) {
     if (shape.Row(y, &p) && p.outline)
       rows[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.out_l0), ToInt(p.out_r1));
   }
-  return BandsFromRows(ToInt(y0), rows);
+  return raster::BandsFromRows(ToInt(y0), std::move(rows));
 }
 
 // Paints a rounded shape (Ellipse, RoundRect) with the DC's pen and brush.
@@ -529,7 +506,7 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
       RoundShape::RowParts p;
       if (shape.Row(y, &p)) inside[static_cast<std::size_t>(y - y0)].emplace_back(ToInt(p.in0), ToInt(p.in1));
     }
-    s.inside = BandsFromRows(static_cast<int>(y0), inside);
+    s.inside = raster::BandsFromRows(static_cast<int>(y0), std::move(inside));
   }
   s.path = {shape.Path(clip, PenReach(dc)), true};
   PaintShape(dc, s);
