@@ -215,6 +215,25 @@ TEST(QtWindow, RegisteredCursorsAreShownByNumber) {
   RegisterCursor(4, nullptr);
 }
 
+TEST(QtWindow, AColourCursorKeepsItsColoursAndTransparency) {
+  auto mask = std::make_shared<gdi::Bitmap>(2, 2, true);
+  auto colour = std::make_shared<gdi::Bitmap>(2, 2, false);
+  mask->At(1, 0) = 0xFFFFFF;      // keeps the screen: transparent
+  colour->At(0, 0) = 0x00FF8000;  // orange
+  colour->At(0, 1) = 0x000080FF;  // blue, on the second row
+  RegisterCursor(6, gdi::CreateIconFromBitmaps(mask, colour, 1, 1));
+  Window top;
+  top.SetCursor(6);
+  const QCursor cursor = WidgetOf(top).cursor();
+  EXPECT_EQ(cursor.hotSpot(), QPoint(1, 1));
+  const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(image.size(), QSize(2, 2));
+  EXPECT_EQ(image.pixel(0, 0), 0xFFFF8000u);
+  EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
+  EXPECT_EQ(image.pixel(0, 1), 0xFF0080FFu);
+  RegisterCursor(6, nullptr);
+}
+
 TEST(QtLoop, TimersFireFromTheMessageLoop) {
   Timer timer;
   int fired = 0;
