@@ -27,6 +27,12 @@ WindowCanvas::~WindowCanvas() {
   if (window_) platform::ReleaseDC(window_, dc_);
 }
 
+void FillBlack(const gdi::HDC& dc, int left, int top, int right, int bottom) {
+  gdi::SelectObject(dc, gdi::GetStockObject(gdi::BLACK_PEN));
+  gdi::SelectObject(dc, gdi::GetStockObject(gdi::BLACK_BRUSH));
+  gdi::Rectangle(dc, left, top, right, bottom);
+}
+
 BitmapCanvas::BitmapCanvas(const gdi::HBITMAP& bitmap) : dc_(gdi::CreateCompatibleDC(nullptr)) {
   if (bitmap) gdi::SelectObject(dc_, bitmap);
   if (AppPalette) gdi::SelectPalette(dc_, AppPalette, false);

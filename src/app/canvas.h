@@ -32,6 +32,10 @@ class WindowCanvas {
   gdi::HGDIOBJ old_brush_;
 };
 
+// Paints the box (left, top)-(right, bottom) black, outline included, with the stock black pen
+// and brush, which stay selected for whatever the caller draws next.
+void FillBlack(const gdi::HDC& dc, int left, int top, int right, int bottom);
+
 // A memory DC over a bitmap with AppPalette selected, for drawing into off-screen pictures.
 class BitmapCanvas {
  public:

@@ -121,10 +121,8 @@ void Tmain::FormPaint() {
   {
     WindowCanvas canvas(&form_);
     const HDC& dc = canvas.dc();
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    Rectangle(dc, 0, 0, form_.ClientWidth(), 150);
-    Rectangle(dc, 0, 0, 100, form_.ClientHeight());
+    FillBlack(dc, 0, 0, form_.ClientWidth(), 150);
+    FillBlack(dc, 0, 0, 100, form_.ClientHeight());
     if (HBITMAP a1 = LoadAssetBitmap("a1.kvr")) {
       BitmapCanvas src(a1);
       BitBlt(dc, 0, 0, 79, 179, src.dc(), 0, 0, SRCCOPY);

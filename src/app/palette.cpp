@@ -68,9 +68,7 @@ void DrawPalette() {
   {
     WindowCanvas canvas(MainWindow);
     const HDC& dc = canvas.dc();
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    Rectangle(dc, 0, 179, 81, 213);
+    FillBlack(dc, 0, 179, 81, 213);
     HPEN frame = CreatePen(PS_SOLID, 1, PaletteColours[kSwatchFrameIndex] | kPaletteRelative);
     SelectObject(dc, frame);
     for (int i = 0; i < 5; ++i) {

@@ -177,9 +177,7 @@ void DrawPanel(PanelBit panel) {
     BitmapCanvas src(picture);
     if (panel == kPenSizePanel) {
       // The marker row under the sizes is cleared before the marker is put at the new size.
-      SelectObject(dc, GetStockObject(BLACK_PEN));
-      SelectObject(dc, GetStockObject(BLACK_BRUSH));
-      Rectangle(dc, 0, 269, 80, 280);
+      FillBlack(dc, 0, 269, 80, 280);
     }
     BitBlt(dc, 0, at.y, at.width, at.height, src.dc(), 0, at.source_y, SRCCOPY);
     if (panel == kPenSizePanel) BitBlt(dc, PenSizeMarkerX(PenSize), 269, 11, 9, src.dc(), 2, 39, SRCCOPY);
@@ -193,10 +191,7 @@ void DrawFillStylePanel() {
 
 void ClearOptionArea() {
   WindowCanvas canvas(MainWindow);
-  const HDC& dc = canvas.dc();
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  Rectangle(dc, 0, 230, 80, 483);
+  FillBlack(canvas.dc(), 0, 230, 80, 483);
 }
 
 void DrawOptionPanels() {

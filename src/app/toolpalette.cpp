@@ -40,9 +40,7 @@ void DrawSlotMarker(int index) {
   using namespace gdi;
   WindowCanvas canvas(MainWindow);
   const HDC& dc = canvas.dc();
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  Rectangle(dc, 100, 50, 500, 62);
+  FillBlack(dc, 100, 50, 500, 62);
   if (index >= 11) return;
   HPEN pen = CreatePen(PS_SOLID, 1, PaletteColours[kRedIndex] | kPaletteRelative);
   HBRUSH brush = CreateSolidBrush(PaletteColours[kRedIndex] | kPaletteRelative);
