@@ -369,6 +369,7 @@ bool Blit(DC& dst, long long x, long long y, long long w, long long h, const DC*
 COLORREF SetPixel(const HDC& hdc, int x, int y, COLORREF colour) {
   if (!hdc || !raster::Visible(*hdc, x, y)) return CLR_INVALID;
   const std::uint32_t px = ColourToPixel(*hdc, colour);
+  hdc->surface->Touch(x, x + 1, y);
   hdc->surface->At(x, y) = px;
   return ColorrefFromPixel(px);
 }

@@ -40,7 +40,7 @@ class AreaFinder {
     done_.assign(static_cast<std::size_t>(w_) * h_, dc.clip ? 1 : 0);
     if (dc.clip)
       for (int y = box.top; y < box.bottom; ++y)
-        raster::ForEachVisible(dc, y, box.left, box.right, [&](int a, int b) {
+        raster::ForEachClipped(dc, y, box.left, box.right, [&](int a, int b) {
           std::memset(&done_[Index(a, y)], 0, static_cast<std::size_t>(b - a));
         });
   }

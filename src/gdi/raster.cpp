@@ -129,9 +129,8 @@ BrushPaint RealizeBrush(const DC& dc, const Brush* brush) {
 }
 
 bool Visible(const DC& dc, int x, int y) {
-  bool vis = false;
-  ForEachVisible(dc, y, x, x + 1, [&](int, int) { vis = true; });
-  return vis;
+  const Bitmap& s = *dc.surface;
+  return x >= 0 && y >= 0 && x < s.Width() && y < s.Height() && (!dc.clip || dc.clip->Contains(x, y));
 }
 
 std::size_t NearestEntry(const std::vector<PALETTEENTRY>& entries, int r, int g, int b) {

@@ -55,16 +55,19 @@ inline int PatternPhase(int v, int origin, int n) {
   return static_cast<int>(((static_cast<long long>(v) - origin) % n + n) % n);
 }
 
-// The clip of a DC in device coordinates: the surface rectangle intersected with the clip
-// region. Calls f(x0, x1) for each visible part [x0, x1) of the span [x0, x1) on row y.
-template <class F>
-void ForEachVisible(const DC& dc, int y, int x0, int x1, F&& f) {
-  const Bitmap& s = *dc.surface;
-  if (y < 0 || y >= s.Height()) return;
+namespace detail {
+
+// Limits [x0, x1) on row y to the surface; false when nothing is left.
+inline bool OnSurface(const Bitmap& s, int y, int& x0, int& x1) {
+  if (y < 0 || y >= s.Height()) return false;
   x0 = std::max(x0, 0);
   x1 = std::min(x1, s.Width());
-  if (x0 >= x1) return;
-  s.Touch(x0, x1, y);
+  return x0 < x1;
+}
+
+// Calls f for each part of [x0, x1) on row y (already on the surface) inside the clip region.
+template <class F>
+void ClipParts(const DC& dc, int y, int x0, int x1, F& f) {
   if (!dc.clip) {
     f(x0, x1);
     return;
@@ -80,7 +83,23 @@ void ForEachVisible(const DC& dc, int y, int x0, int x1, F&& f) {
   }
 }
 
-// Whether (x, y) is on the surface and inside the clip.
+}  // namespace detail
+
+// The clip of a DC in device coordinates: the surface rectangle intersected with the clip
+// region. Calls f(x0, x1) for each visible part [x0, x1) of the span [x0, x1) on row y.
+// ForEachVisible is for drawing and marks the span as touched; ForEachClipped only looks.
+template <class F>
+void ForEachVisible(const DC& dc, int y, int x0, int x1, F&& f) {
+  if (!detail::OnSurface(*dc.surface, y, x0, x1)) return;
+  dc.surface->Touch(x0, x1, y);
+  detail::ClipParts(dc, y, x0, x1, f);
+}
+template <class F>
+void ForEachClipped(const DC& dc, int y, int x0, int x1, F&& f) {
+  if (detail::OnSurface(*dc.surface, y, x0, x1)) detail::ClipParts(dc, y, x0, x1, f);
+}
+
+// Whether (x, y) is on the surface and inside the clip. Reading does not touch the surface.
 bool Visible(const DC& dc, int x, int y);
 
 // Paints [x0, x1) of row y with one pixel word through a binary raster operation, clipped.

@@ -56,6 +56,20 @@ TEST(Pixels, SetAndGetAreClippedToSurfaceAndRegion) {
   EXPECT_EQ(s.Picture(), "b...\n.r..\n...r\n");
 }
 
+TEST(Pixels, OnlyWritesMarkTheSurfaceAsTouched) {
+  // The window brings the touched box to the screen, so reading pixels must not grow it.
+  Surface s(8, 6);
+  SelectClipRgn(s.dc, CreateRectRgn(1, 1, 7, 5));
+  s.bmp->TakeTouched();
+  EXPECT_EQ(GetPixel(s.dc, 2, 2), kWhite);
+  EXPECT_EQ(GetPixel(s.dc, 0, 0), CLR_INVALID);
+  SelectObject(s.dc, CreateSolidBrush(kRed));
+  EXPECT_FALSE(ExtFloodFill(s.dc, 3, 3, kBlack, FLOODFILLSURFACE));  // nothing of that colour
+  EXPECT_EQ(s.bmp->TakeTouched(), RECT{});
+  EXPECT_EQ(SetPixel(s.dc, 5, 4, kBlue), kBlue);
+  EXPECT_EQ(s.bmp->TakeTouched(), (RECT{5, 4, 6, 5}));
+}
+
 TEST(PatBlt, NegativeExtentsCoverTheSamePixelsAsPositiveOnes) {
   Surface s(6, 4);
   SelectObject(s.dc, GetStockObject(BLACK_BRUSH));
