@@ -8,15 +8,12 @@ namespace {
 void CopyCanvas(bool to_snapshot) {
   if (!CanvasSnapshot || !CanvasWindow) return;
   WindowCanvas canvas(CanvasWindow);
-  gdi::HDC mem = gdi::CreateCompatibleDC(canvas.dc());
-  gdi::SelectObject(mem, CanvasSnapshot);
-  gdi::HPALETTE old = gdi::SelectPalette(mem, AppPalette, false);
+  BitmapCanvas snapshot(CanvasSnapshot);
   if (to_snapshot) {
-    gdi::BitBlt(mem, 0, 0, CanvasWidth, CanvasHeight, canvas.dc(), 0, 0, gdi::SRCCOPY);
+    gdi::BitBlt(snapshot.dc(), 0, 0, CanvasWidth, CanvasHeight, canvas.dc(), 0, 0, gdi::SRCCOPY);
   } else {
-    gdi::BitBlt(canvas.dc(), 0, 0, CanvasWidth, CanvasHeight, mem, 0, 0, gdi::SRCCOPY);
+    gdi::BitBlt(canvas.dc(), 0, 0, CanvasWidth, CanvasHeight, snapshot.dc(), 0, 0, gdi::SRCCOPY);
   }
-  gdi::SelectPalette(mem, old, true);
 }
 }  // namespace
 
