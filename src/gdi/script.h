@@ -17,7 +17,7 @@ struct ScriptResult {
 // Runs a whole scenario. An unknown command or a malformed line is an error, never skipped.
 ScriptResult RunScript(const std::string& text);
 
-// Binary PPM (P6) of a surface, and back. ReadPpm returns null with a message on a bad file.
+// Binary PPM (P6) of a surface, and back. DecodePpm returns null with a message on a bad file.
 std::string EncodePpm(const Bitmap& bmp);
 HBITMAP DecodePpm(const std::string& data, std::string* error);
 
