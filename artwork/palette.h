@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "app/palette_table.h"
+#include "core/palette_table.h"
 #include "gdi/gdi.h"
 
 namespace art {

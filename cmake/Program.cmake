@@ -2,8 +2,8 @@
 #
 #  pd_platform_qt        the platform layer on Qt Widgets: the real program links it
 #  pd_platform_headless  the same interface without a screen: tests link it
-#  pd_app                everything of the program but its entry point (src/app except main.cpp,
-#                        src/tools, src/regiontools, src/effects, src/pictures, src/media)
+#  pd_app                everything of the program but its entry point (src/core, src/media,
+#                        src/tools, src/regiontools, src/effects, src/pictures, src/app but main.cpp)
 #  pindoodle             src/app/main.cpp + pd_app + pd_platform_qt, in build/bin
 #
 # pd_app does not choose a backend; whatever links it adds one of the two platform libraries.
@@ -39,7 +39,7 @@ target_compile_options(pd_platform_headless PRIVATE ${PD_WARNINGS})
 # The program's code in one library, so that the program and the tests link the same thing and
 # the program's parts may call each other freely.
 set(_pd_app_srcs)
-foreach(_dir app tools regiontools effects pictures media)
+foreach(_dir core media tools regiontools effects pictures app)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${_dir}/*.cpp)
   list(APPEND _pd_app_srcs ${_srcs})
 endforeach()

@@ -44,7 +44,8 @@ if(_app_tests)
   add_executable(app_tests ${_app_tests})
   target_link_libraries(app_tests PRIVATE pd_app pd_platform_headless GTest::gtest_main)
   target_compile_options(app_tests PRIVATE ${PD_WARNINGS})
-  target_compile_definitions(app_tests PRIVATE PD_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-out")
+  target_compile_definitions(app_tests PRIVATE PD_TEST_OUT_DIR="${CMAKE_BINARY_DIR}/test-out"
+                                               PD_APP_REFERENCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}/app/reference")
   gtest_discover_tests(app_tests DISCOVERY_TIMEOUT 60)
 endif()
 

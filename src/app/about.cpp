@@ -1,7 +1,7 @@
 #include "app/about.h"
 
-#include "app/assets.h"
-#include "app/canvas.h"
+#include "core/assets.h"
+#include "core/canvas.h"
 #include "platform/platform.h"
 
 namespace pd {

@@ -1,8 +1,8 @@
 #include "app/actions.h"
 
 #include "app/about.h"
-#include "app/snapshot.h"
-#include "app/state.h"
+#include "core/snapshot.h"
+#include "core/state.h"
 #include "media/jukebox.h"
 #include "platform/platform.h"
 

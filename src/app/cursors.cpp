@@ -3,9 +3,9 @@
 #include <map>
 #include <sstream>
 
-#include "app/assets.h"
 #include "app/mainunit.h"
-#include "app/state.h"
+#include "core/assets.h"
+#include "core/state.h"
 
 namespace pd {
 

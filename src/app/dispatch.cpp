@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/canvas.h"
-#include "app/snapshot.h"
 #include "app/tooltable.h"
+#include "core/canvas.h"
+#include "core/snapshot.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "tools/helpers.h"
@@ -21,7 +21,9 @@ void PencilStart(int x, int y) {
   PenStroke(x, y, x + 1, y, PenSize, CurrentColour);
   PlaySoundEffect(15);
 }
-void PencilDrag(int x, int y, COLORREF stroke) { PenStroke(LastX, LastY, x, y, PenSize, stroke); }
+void PencilDrag(int x, int y, COLORREF stroke) {
+  PenStroke(LastX, LastY, x, y, PenSize, stroke);
+}
 
 // CRAZY PEN and 3D RIBBON draw with a pen size of their own for the length of a stroke. The
 // child's size is kept aside and put back however the stroke ends: by the release, or by
@@ -35,9 +37,15 @@ void ForcePenSize(int size) {
   PenSize = size;
 }
 
-void CrazyPenStart(int, int) { ForcePenSize(2); }
-void RibbonStart(int, int) { ForcePenSize(10); }
-void RestorePenSizeEnd(int, int) { RestoreForcedPenSize(); }
+void CrazyPenStart(int, int) {
+  ForcePenSize(2);
+}
+void RibbonStart(int, int) {
+  ForcePenSize(10);
+}
+void RestorePenSizeEnd(int, int) {
+  RestoreForcedPenSize();
+}
 
 // The rubber-band shapes: the outline follows the mouse from the press, and the release draws
 // the finished figure and plays its sound (0: none). A release on the press row or the press
@@ -52,13 +60,21 @@ ToolPhases ShapeRow() {
             if (Sound != 0) PlaySoundEffect(Sound);
           }};
 }
-void TriangleOfKind(int x, int y, int phase) { TriangleShape(x, y, TriangleKind, phase); }
-void TrapezoidOfKind(int x, int y, int phase) { TrapezoidShape(x, y, TrapezoidKind, phase); }
+void TriangleOfKind(int x, int y, int phase) {
+  TriangleShape(x, y, TriangleKind, phase);
+}
+void TrapezoidOfKind(int x, int y, int phase) {
+  TrapezoidShape(x, y, TrapezoidKind, phase);
+}
 
 // PARALLELOGRAM's first step pulls out a box; its release starts the second step and holds the
 // button for the child, so the slanted outline follows plain mouse moves until the next click.
-void ParallelogramBoxStart(int x, int y) { ParallelogramBox(x, y); }
-void ParallelogramBoxDrag(int x, int y, COLORREF) { ParallelogramBox(x, y); }
+void ParallelogramBoxStart(int x, int y) {
+  ParallelogramBox(x, y);
+}
+void ParallelogramBoxDrag(int x, int y, COLORREF) {
+  ParallelogramBox(x, y);
+}
 void ParallelogramBoxEnd(int, int) {
   ParallelogramTakeOver(ParallelogramKind);
   CurrentTool = 55;
@@ -73,7 +89,9 @@ void ParallelogramSlantEnd(int x, int y) {
 }
 
 // BOMB leaves no tool selected once its animation is over.
-void BombEnd(int, int) { CurrentTool = 0; }
+void BombEnd(int, int) {
+  CurrentTool = 0;
+}
 
 std::array<ToolPhases, kToolCount> BuildTable() {
   std::array<ToolPhases, kToolCount> t{};
@@ -133,7 +151,9 @@ const ToolPhases& ToolTable(int tool) {
   return tool >= 0 && tool < kToolCount ? kTable[tool] : kNone;
 }
 
-COLORREF StrokeColour() { return RainbowColours ? PaletteColours[Random(159)] : CurrentColour; }
+COLORREF StrokeColour() {
+  return RainbowColours ? PaletteColours[Random(159)] : CurrentColour;
+}
 
 void ToolStart(int x, int y) {
   // The second step of the parallelogram keeps the anchor of its first step.

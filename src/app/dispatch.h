@@ -2,7 +2,7 @@
 // number to the tool routines.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace pd {
 

@@ -5,13 +5,13 @@
 #include <ctime>
 
 #include "app/about.h"
-#include "app/assets.h"
-#include "app/canvas.h"
 #include "app/dispatch.h"
 #include "app/palette.h"
 #include "app/panels.h"
-#include "app/snapshot.h"
 #include "app/toolpalette.h"
+#include "core/assets.h"
+#include "core/canvas.h"
+#include "core/snapshot.h"
 #include "media/music.h"
 #include "media/sound.h"
 
@@ -81,6 +81,8 @@ void Tmain::FormCreate() {
   form_.Maximize();
   for (int k = 0; k < 10; ++k) images_[k]->SetBounds(100 + 40 * k, 10, 40, 40);
   ResetSharedState();
+  // The tool table lists every panel's flag, so a panel added there is cleared here too.
+  HideAllPanels();
   Randomize();
   MainWindow = &form_;
   CanvasWindow = &bipict1_;
@@ -142,7 +144,9 @@ void Tmain::FormPaint() {
   }
 }
 
-void Tmain::FormActivate() { RestoreCanvasSnapshot(); }
+void Tmain::FormActivate() {
+  RestoreCanvasSnapshot();
+}
 
 void Tmain::FormDestroy() {
   if (destroyed_) return;
@@ -204,7 +208,9 @@ void Tmain::FormMouseDown(MouseButton, unsigned, int x, int y) {
   OptionPanelPress(x, y);
 }
 
-void Tmain::FormMouseMove(unsigned, int, int) { form_.SetCursor(0); }
+void Tmain::FormMouseMove(unsigned, int, int) {
+  form_.SetCursor(0);
+}
 
 void Tmain::BiPict1MouseDown(MouseButton button, unsigned, int x, int y) {
   if (button == MouseButton::Right) {

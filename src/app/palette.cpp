@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/canvas.h"
 #include "app/panels.h"
-#include "app/snapshot.h"
+#include "core/canvas.h"
+#include "core/snapshot.h"
 #include "media/sound.h"
 #include "tools/helpers.h"
 
@@ -32,7 +32,15 @@ int ShadeAtRowButton(int x) {
 
 COLORREF MarkerColour(int row) {
   switch (row) {
-    case 0: case 1: case 3: case 4: case 9: case 10: case 12: case 13: case 14:
+    case 0:
+    case 1:
+    case 3:
+    case 4:
+    case 9:
+    case 10:
+    case 12:
+    case 13:
+    case 14:
       return PaletteColours[kLightYellowIndex];
     default:
       return PaletteColours[kRedIndex];

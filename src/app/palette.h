@@ -2,14 +2,10 @@
 // edge of the main window, and the right-click colour pick.
 #pragma once
 
-#include "app/state.h"
+#include "core/palette_colours.h"
+#include "core/state.h"
 
 namespace pd {
-
-void InitPaletteColours();
-gdi::HPALETTE BuildAppPalette();
-// The entry of the 225 program colours nearest to a colour (first of equals).
-int NearestPaletteEntry(COLORREF colour);
 
 // The colour row a press at (x, y) on the row buttons selects (53 <= y < 180, x < 80), and the
 // shade its horizontal position selects.

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "app/panels.h"
-#include "app/snapshot.h"
-#include "app/state.h"
+#include "core/snapshot.h"
+#include "core/state.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "regiontools/fstyles.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <utility>
 
-#include "app/assets.h"
-#include "app/canvas.h"
+#include "core/assets.h"
+#include "core/canvas.h"
 #include "tools/fills.h"
 
 namespace pd {

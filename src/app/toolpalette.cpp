@@ -3,13 +3,13 @@
 #include <string>
 
 #include "app/actions.h"
-#include "app/assets.h"
-#include "app/canvas.h"
 #include "app/dispatch.h"
 #include "app/mainunit.h"
 #include "app/panels.h"
-#include "app/snapshot.h"
 #include "app/tooltable.h"
+#include "core/assets.h"
+#include "core/canvas.h"
+#include "core/snapshot.h"
 #include "media/sound.h"
 
 namespace pd {

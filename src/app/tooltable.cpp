@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "app/dispatch.h"
-#include "app/state.h"
+#include "core/state.h"
 
 namespace pd {
 

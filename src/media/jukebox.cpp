@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "app/assets.h"
-#include "app/canvas.h"
-#include "app/snapshot.h"
-#include "app/state.h"
+#include "core/assets.h"
+#include "core/canvas.h"
+#include "core/snapshot.h"
+#include "core/state.h"
 #include "media/music.h"
 
 namespace pd {

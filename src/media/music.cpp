@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/assets.h"
-#include "app/state.h"
+#include "core/assets.h"
+#include "core/state.h"
 #include "media/sound.h"
 
 namespace pd {

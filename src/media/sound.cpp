@@ -1,7 +1,7 @@
 #include "media/sound.h"
 
-#include "app/assets.h"
-#include "app/state.h"
+#include "core/assets.h"
+#include "core/state.h"
 
 namespace pd {
 
@@ -21,7 +21,9 @@ std::unique_ptr<SoundPlayer>& Current() {
 
 }  // namespace
 
-SoundPlayer& Sound() { return *Current(); }
+SoundPlayer& Sound() {
+  return *Current();
+}
 
 std::unique_ptr<SoundPlayer> SetSoundPlayer(std::unique_ptr<SoundPlayer> player) {
   if (!player) player = std::make_unique<SilentPlayer>();

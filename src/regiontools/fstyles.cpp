@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/assets.h"
-#include "app/canvas.h"
-#include "app/state.h"
+#include "core/assets.h"
+#include "core/canvas.h"
+#include "core/state.h"
 #include "media/sound.h"
 
 namespace pd {

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "app/assets.h"
-#include "app/canvas.h"
+#include "core/assets.h"
+#include "core/canvas.h"
 #include "tools/helpers.h"
 #include "tools/rounding.h"
 

@@ -3,7 +3,7 @@
 // tiled textures, both painted through the clip region of the shape.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/gdi.h"
 
 namespace pd {

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/gdi.h"
 
 namespace pd {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/canvas.h"
+#include "core/canvas.h"
 #include "tools/helpers.h"
 
 namespace pd {

@@ -3,7 +3,7 @@
 // event's worth of a stroke on the canvas; the canvas dispatch decides which one runs when.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace pd {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "app/canvas.h"
+#include "core/canvas.h"
 #include "tools/fills.h"
 #include "tools/helpers.h"
 

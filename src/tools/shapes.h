@@ -10,7 +10,7 @@
 // removes a figure of size zero.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/gdi.h"
 
 namespace pd {

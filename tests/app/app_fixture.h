@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/mainunit.h"
-#include "app/state.h"
+#include "core/state.h"
 #include "media/sound.h"
 #include "platform/headless.h"
 #include "platform/platform.h"

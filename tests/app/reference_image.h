@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/bmp.h"
 #include "gdi/gdi.h"
 #include "gdi/script.h"
@@ -32,7 +32,7 @@ inline void ExpectCanvasReference(const gdi::Bitmap& canvas, const std::string& 
   for (int y = box.top; y < box.bottom; ++y)
     for (int x = box.left; x < box.right; ++x) crop->At(x - box.left, y - box.top) = canvas.At(x, y);
 
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "reference" / (name + ".bmp");
+  const auto path = std::filesystem::path(PD_APP_REFERENCE_DIR) / (name + ".bmp");
   std::string error;
   const char* update = std::getenv("PD_UPDATE_REFERENCES");
   if (update && std::string(update) == "1") {

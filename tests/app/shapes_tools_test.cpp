@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.h"
 #include "app/dispatch.h"
 #include "app_fixture.h"
+#include "core/canvas.h"
 #include "reference_image.h"
 #include "tools/shapes.h"
 

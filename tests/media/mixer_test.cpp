@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "media/mixer.h"
 #include "media/music.h"
 #include "media/sound.h"

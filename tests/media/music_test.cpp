@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "../app/app_fixture.h"
-#include "app/snapshot.h"
+#include "core/snapshot.h"
 #include "gdi/bmp.h"
 #include "media/jukebox.h"
 #include "media/music.h"

@@ -1,11 +1,13 @@
 // The program's 225 colours and the logical palette made from them.
-#include "app/palette.h"
+#include "core/palette_colours.h"
 
-#include "app/palette_table.h"
+#include "core/palette_table.h"
 
 namespace pd {
 
-void InitPaletteColours() { PaletteColours = kPaletteTable; }
+void InitPaletteColours() {
+  PaletteColours = kPaletteTable;
+}
 
 gdi::HPALETTE BuildAppPalette() {
   // The palette announces 240 entries; the 15 beyond the program's colours repeat black.

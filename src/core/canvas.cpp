@@ -1,4 +1,4 @@
-#include "app/canvas.h"
+#include "core/canvas.h"
 
 #include "platform/platform.h"
 

@@ -1,8 +1,6 @@
-#include "app/state.h"
+#include "core/state.h"
 
 #include <chrono>
-
-#include "app/tooltable.h"
 
 namespace pd {
 
@@ -17,7 +15,9 @@ void Randomize() {
   g_seed = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
-void RandSeed(std::uint32_t seed) { g_seed = seed; }
+void RandSeed(std::uint32_t seed) {
+  g_seed = seed;
+}
 
 int Random(int n) {
   if (n <= 0) return 0;
@@ -67,8 +67,6 @@ void ResetSharedState() {
   LightenDarkenMode = 2;
   SizeControlMode = 1;
   FlipMode = 4;
-  // The tool table lists every panel's flag, so a panel added there is cleared here too.
-  HideAllPanels();
   NibDirection = 1;
   MirrorKind = 2;
   QuillKind = 1;

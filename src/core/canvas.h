@@ -5,7 +5,7 @@
 // scoped handles of its own: they live while selected and are gone once the canvas is released.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/gdi.h"
 
 namespace platform {

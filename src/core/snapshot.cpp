@@ -1,6 +1,6 @@
-#include "app/snapshot.h"
+#include "core/snapshot.h"
 
-#include "app/canvas.h"
+#include "core/canvas.h"
 
 namespace pd {
 
@@ -17,7 +17,11 @@ void CopyCanvas(bool to_snapshot) {
 }
 }  // namespace
 
-void SaveCanvasSnapshot() { CopyCanvas(true); }
-void RestoreCanvasSnapshot() { CopyCanvas(false); }
+void SaveCanvasSnapshot() {
+  CopyCanvas(true);
+}
+void RestoreCanvasSnapshot() {
+  CopyCanvas(false);
+}
 
 }  // namespace pd

@@ -1,6 +1,6 @@
-#include "app/assets.h"
+#include "core/assets.h"
 
-#include "app/state.h"
+#include "core/state.h"
 #include "gdi/bmp.h"
 #include "platform/platform.h"
 
@@ -14,7 +14,9 @@ std::string AssetPath(const std::string& name) {
 gdi::HBITMAP LoadAssetBitmap(const std::string& name) {
   std::string error;
   gdi::HBITMAP bmp = gdi::LoadBmpFile(AssetPath(name), &error);
-  if (!bmp) ShowMessage("Cannot load the picture \"" + name + "\": " + error, platform::MB_OK | platform::MB_ICONWARNING);
+  if (!bmp)
+    ShowMessage("Cannot load the picture \"" + name + "\": " + error,
+                platform::MB_OK | platform::MB_ICONWARNING);
   return bmp;
 }
 
