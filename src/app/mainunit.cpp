@@ -11,6 +11,7 @@
 #include "app/toolpalette.h"
 #include "core/assets.h"
 #include "core/canvas.h"
+#include "core/datadir.h"
 #include "core/snapshot.h"
 #include "media/music.h"
 #include "media/sound.h"
@@ -77,7 +78,8 @@ Tmain::~Tmain() {
 void Tmain::FormCreate() {
   InitPaletteColours();
   AppPalette = BuildAppPalette();
-  AssetDir = ProgramDirectory();
+  AssetDir = FindAssetDir(ProgramDirectory());
+  InitDataDir(AssetDir);
   form_.Maximize();
   for (int k = 0; k < 10; ++k) images_[k]->SetBounds(100 + 40 * k, 10, 40, 40);
   ResetSharedState();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/mainunit.h"
+#include "core/datadir.h"
 #include "core/state.h"
 #include "media/sound.h"
 #include "platform/headless.h"
@@ -64,12 +65,15 @@ class AppTest : public ::testing::Test {
     if (!scratch_dir_.empty()) std::filesystem::remove_all(scratch_dir_);
   }
 
-  // Points AssetDir at a new empty directory of scratch_dir_, removed again when the test ends.
+  // Points AssetDir and DataDir at a new empty directory of scratch_dir_, removed again when the
+  // test ends.
   void UseScratchAssetDir() {
     char pattern[] = "/tmp/pd-app-assets-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     scratch_dir_ = pattern;
     AssetDir = scratch_dir_ + "/";
+    DataDir = AssetDir;
+    std::filesystem::create_directories(DataDir + "user");
   }
 
   // Press at the first point and a move to each of the others, with the button held.
