@@ -36,6 +36,11 @@ foreach(_n 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 23 24 28 43 44 45
 endforeach()
 list(APPEND PD_ARTWORK_FILES fstyles.kvr)
 list(APPEND PD_ARTWORK_FILES jukebox.kvr sndon.kvr sndoff.kvr muson.kvr musoff.kvr jukeok.kvr)
+# The thumbnail browser, the save query, the backgrounds and the colouring-book pages.
+list(APPEND PD_ARTWORK_FILES a85.kvr savenew.kvr)
+foreach(_n RANGE 1 8)
+  list(APPEND PD_ARTWORK_FILES art/level${_n}.bmp art/cb${_n}.bmp)
+endforeach()
 list(TRANSFORM PD_ARTWORK_FILES PREPEND ${PD_BIN}/ OUTPUT_VARIABLE _pd_artwork_outputs)
 
 # The generator's target dependency re-runs it whenever it, or the raster layer it draws with,

@@ -34,6 +34,12 @@ void DrawJukeboxPictures(const fs::path& dir);
 void DrawCursors(const fs::path& dir);
 // "about.kvr" and "aboutbtn.kvr": the pictures of the ABOUT window.
 void DrawAboutPictures(const fs::path& dir);
+// "a85.kvr" (the thumbnail browser's background) and "savenew.kvr" (the save query's button).
+void DrawBrowserPictures(const fs::path& dir);
+// "art/level1.bmp" .. "art/level8.bmp": the backgrounds, and "art/cb1.bmp" .. "art/cb8.bmp": the
+// colouring-book pages, 1024 x 676.
+void DrawBackgrounds(const fs::path& dir);
+void DrawColouringPages(const fs::path& dir);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
 

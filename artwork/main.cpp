@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);
+    art::DrawBrowserPictures(dir);
+    art::DrawBackgrounds(dir);
+    art::DrawColouringPages(dir);
   } catch (const std::exception& e) {
     std::cerr << "pd_artwork: " << e.what() << '\n';
     return 1;

@@ -1,9 +1,13 @@
 #include "app/actions.h"
 
 #include "app/about.h"
+#include "app/mainunit.h"
+#include "app/panels.h"
+#include "app/toolpalette.h"
 #include "core/snapshot.h"
 #include "core/state.h"
 #include "media/jukebox.h"
+#include "pictures/picturestore.h"
 #include "platform/platform.h"
 
 namespace pd {
@@ -35,6 +39,19 @@ void EraseScreen(Action action) {
 void ChoosePictures(int chooser_mode) {
   CurrentTool = 0;
   if (chooser_mode) ChooserMode = chooser_mode;
+}
+
+// A colouring-book page is on the canvas: the child goes straight to the BUCKET of the PAINT
+// tab, whose fill never covers the page's black outlines.
+void OpenPaintBucket() {
+  if (MainForm) MainForm->ChangeCategory(1);
+  DrawSlotMarker(2);
+  CurrentTool = 58;
+  FillStylePanelShown = true;
+  FillStyle = 1;
+  CurrentCategory = 2;
+  DrawFillStylePanel();
+  ColorbookMode = true;
 }
 
 }  // namespace
@@ -74,18 +91,20 @@ void RunAction(const ToolSlot& slot) {
       ChoosePictures(0);
       return;
     case Action::Backgrounds:
-      ChoosePictures(4);
+      LoadBackground();
       return;
     case Action::Colorbook:
-      ChoosePictures(1);
+      if (LoadColorbookPage()) OpenPaintBucket();
       return;
     case Action::Open:
-      ChooserMode = 5;
+      OpenPicture();
       return;
     case Action::Delete:
-      ChooserMode = 8;
+      DeletePicture();
       return;
     case Action::Save:
+      SavePicture();
+      return;
     case Action::Print:
     case Action::PrintSetup:
     case Action::Clipboard:

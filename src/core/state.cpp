@@ -49,6 +49,7 @@ void ResetSharedState() {
   FontName = "Arial";
   TextBuffer.fill(0);
   CurrentPictureName.clear();
+  ChosenFile.clear();
   IconFrame = 0;
   IconFrameDown = false;
   FirstPaint = true;

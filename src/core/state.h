@@ -66,6 +66,8 @@ inline int TextAngle = 45;
 inline std::string FontName = "Arial";
 inline std::array<char, 256> TextBuffer{};
 inline std::string CurrentPictureName;
+// The full path of the file last picked in the picture chooser (any length).
+inline std::string ChosenFile;
 
 // The canvas snapshot: the single level of undo and the store the canvas is repainted from.
 inline gdi::HBITMAP CanvasSnapshot;

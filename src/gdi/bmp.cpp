@@ -13,6 +13,11 @@
 #include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "gdi/raster.h"
 
 namespace gdi {
@@ -414,31 +419,99 @@ bool StartFile(const Bitmap& bmp, int bits, std::uint32_t colours, std::string* 
   return true;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& data, std::string* error) {
-  if (data.empty()) return false;  // the encoder has set the message
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return Fail(error, "cannot create " + temp + ": " + std::strerror(errno));
-    f.write(data.data(), static_cast<std::streamsize>(data.size()));
-    f.close();
-    if (!f) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return Fail(error, "cannot write " + temp);
+// A hidden temporary name beside path: "." + the file's name + ".XXXXXX" for mkstemp.
+std::string TempTemplate(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return dir + "." + name + ".XXXXXX";
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const std::string& data) {
+  const char* p = data.data();
+  std::size_t left = data.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
     }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return Fail(error, "cannot replace " + path + ": " + ec.message());
+    p += n;
+    left -= static_cast<std::size_t>(n);
   }
   return true;
 }
 
+// Gives the finished temporary file the name path without replacing anything there: a rename
+// that refuses an existing target, or on file systems without one a hard link (then the
+// temporary name is dropped). Returns 0, or the errno (EEXIST when the name is taken).
+int ClaimName(const std::string& temp, const std::string& path) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+  if (::link(temp.c_str(), path.c_str()) != 0) return errno;
+  ::unlink(temp.c_str());
+  return 0;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& data, std::string* error) {
+  if (data.empty()) return false;  // the encoder has set the message
+  return WriteFileAtomically(path, data, true, error) == WriteResult::kWritten;
+}
+
 }  // namespace
+
+WriteResult WriteFileAtomically(const std::string& path, const std::string& data, bool replace,
+                                std::string* error) {
+  std::string temp = TempTemplate(path);
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) {
+    Fail(error, "cannot create a file in " + DirectoryOf(path) + ": " + std::strerror(errno));
+    return WriteResult::kFailed;
+  }
+  // mkstemp makes the file private; a picture is as readable as any other file the user makes.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  const bool written = WriteAll(fd, data) && ::fsync(fd) == 0;
+  const int write_errno = errno;
+  if (::close(fd) != 0 || !written) {
+    const int e = written ? errno : write_errno;
+    ::unlink(temp.c_str());
+    Fail(error, "cannot write " + path + ": " + std::strerror(e));
+    return WriteResult::kFailed;
+  }
+  int e = 0;
+  if (replace) {
+    if (::rename(temp.c_str(), path.c_str()) != 0) e = errno;
+  } else {
+    e = ClaimName(temp, path);
+  }
+  if (e != 0) {
+    ::unlink(temp.c_str());
+    if (e == EEXIST) {
+      Fail(error, path + " already exists");
+      return WriteResult::kExists;
+    }
+    Fail(error, "cannot " + std::string(replace ? "replace " : "create ") + path + ": " + std::strerror(e));
+    return WriteResult::kFailed;
+  }
+  // The new name itself is made durable with its directory.
+  const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  if (error) error->clear();
+  return WriteResult::kWritten;
+}
+
 
 bool ReadBmpInfo(const void* data, std::size_t size, BmpInfo* info, std::string* error) {
   Layout L;

@@ -85,8 +85,18 @@ std::string EncodeBmp24(const Bitmap& bmp, std::string* error = nullptr);
 // Mapping is cached per colour, so a picture in a few hundred colours costs one search each.
 std::string EncodeBmp8(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette,
                        std::string* error = nullptr);
-// Write the files. The data goes to a temporary file beside the target that is then renamed over
-// it, so a failed write never leaves a half-written picture in place of a good one.
+// What became of a WriteFileAtomically.
+enum class WriteResult { kWritten, kExists, kFailed };
+// Writes data as the file path in one piece. The data goes to a temporary file in the same
+// directory (a hidden name: "." + the file's name + a unique suffix), is flushed to the disk, and
+// only the complete file takes the name: renamed over the target when replace is set, otherwise
+// given a name that must not exist yet (kExists when it does, and nothing is written). The
+// directory is flushed afterwards. A crash, a kill or a full disk at any moment leaves the old
+// file or the new one under the name, never a part of one; on failure the temporary file is
+// removed and *error says why.
+WriteResult WriteFileAtomically(const std::string& path, const std::string& data, bool replace,
+                                std::string* error);
+// Write the files, replacing what is there, through WriteFileAtomically.
 bool SaveBmp24(const std::string& path, const Bitmap& bmp, std::string* error);
 bool SaveBmp8(const std::string& path, const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette,
               std::string* error);

@@ -21,6 +21,7 @@ class WindowPeer {
   virtual void BoundsChanged() = 0;
   virtual void VisibilityChanged() = 0;
   virtual void StyleChanged() = 0;  // border, colour, transparency, caption
+  virtual void ShapeChanged() {}     // the window region
   virtual void CursorChanged() = 0;
   virtual void Maximize() = 0;
   // The surface may have changed: bring it to the screen once the current event returns.
@@ -82,6 +83,7 @@ struct Window::Impl {
   gdi::COLORREF colour = 0xFFFFFF;
   bool transparent = false;
   std::string caption;
+  gdi::HRGN shape;  // null: the whole window
   bool visible = false;
   bool painted_once = false;
   bool paint_pending = false;

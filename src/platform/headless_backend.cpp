@@ -386,6 +386,7 @@ Window* MouseTarget(Window& window, int& x, int& y) {
   Window& top = *window.TopLevel();
   Translate(window, top, x, y);
   if (x < 0 || y < 0 || x >= top.ClientWidth() || y >= top.ClientHeight()) return nullptr;
+  if (top.WindowRgn() && !gdi::PtInRegion(top.WindowRgn(), x, y)) return nullptr;
   return WindowAt(top, x, y, &x, &y);
 }
 
@@ -560,6 +561,10 @@ void ComposeInto(const Window& w, gdi::Bitmap& out, int ox, int oy, gdi::RECT cl
 gdi::HBITMAP Compose(Window& window) {
   auto out = std::make_shared<gdi::Bitmap>(window.Width(), window.Height(), false);
   ComposeInto(window, *out, 0, 0, {0, 0, window.Width(), window.Height()});
+  if (const gdi::HRGN& shape = window.WindowRgn())  // the desktop shows nothing outside the outline
+    for (int y = 0; y < out->Height(); ++y)
+      for (int x = 0; x < out->Width(); ++x)
+        if (!gdi::PtInRegion(shape, x, y)) out->At(x, y) = 0;
   return out;
 }
 

@@ -140,6 +140,11 @@ class Window {
   bool Transparent() const;
   void SetCaption(const std::string& caption);
   const std::string& Caption() const;
+  // Top-level only: the window's outline on the desktop, a region in window pixels (a copy is
+  // kept). Pixels outside it are not shown and mouse presses there go to whatever lies beneath.
+  // Null makes the window a rectangle again.
+  void SetWindowRgn(const gdi::HRGN& region);
+  const gdi::HRGN& WindowRgn() const;
 
   void Show();
   void Hide();

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QToolTip>
 #include <QWindow>
 #include <cmath>
@@ -81,6 +82,19 @@ class QtPeer final : public detail::WindowPeer {
       widget_->setWindowTitle(QString::fromStdString(title));
     }
     widget_->update();
+  }
+
+  void ShapeChanged() override {
+    if (widget_ == nullptr) return;
+    const gdi::HRGN& shape = w_.WindowRgn();
+    if (!shape) {
+      widget_->clearMask();
+      return;
+    }
+    QRegion region;
+    for (const gdi::RECT& r : gdi::GetRegionRects(shape))
+      region += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    widget_->setMask(region);
   }
 
   void CursorChanged() override {

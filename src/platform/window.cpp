@@ -240,6 +240,18 @@ void Window::SetCaption(const std::string& caption) {
 }
 const std::string& Window::Caption() const { return impl_->caption; }
 
+void Window::SetWindowRgn(const gdi::HRGN& region) {
+  if (!IsTopLevel()) return;
+  if (region) {
+    impl_->shape = gdi::CreateRectRgn(0, 0, 0, 0);
+    gdi::CombineRgn(impl_->shape, region, region, gdi::RGN_COPY);
+  } else {
+    impl_->shape.reset();
+  }
+  impl_->peer->ShapeChanged();
+}
+const gdi::HRGN& Window::WindowRgn() const { return impl_->shape; }
+
 void Window::Show() { SetVisible(true); }
 void Window::Hide() { SetVisible(false); }
 void Window::SetVisible(bool visible) {

@@ -76,6 +76,16 @@ class AppTest : public ::testing::Test {
     std::filesystem::create_directories(DataDir + "user");
   }
 
+  // Points DataDir alone at a new directory with an empty user/ folder, removed again when the
+  // test ends; the assets stay where they are.
+  void UseScratchDataDir() {
+    char pattern[] = "/tmp/pd-app-data-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_dir_ = pattern;
+    DataDir = scratch_dir_ + "/";
+    std::filesystem::create_directories(DataDir + "user");
+  }
+
   // Press at the first point and a move to each of the others, with the button held.
   void PressAndDrag(const std::vector<Point>& path) {
     platform::headless::MouseDown(Canvas(), platform::MouseButton::Left, path.front().x, path.front().y);

@@ -16,6 +16,11 @@ using platform::MouseButton;
 
 class RandomInputTest : public AppTest {
  protected:
+  // Pictures the child saves go to a scratch folder.
+  void SetUp() override {
+    AppTest::SetUp();
+    UseScratchDataDir();
+  }
   int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
 
   void RandomEvent() {

@@ -266,6 +266,7 @@ TEST_F(ToolPaletteTest, AClickSelectsTheCategoryItsHintNames) {
 }
 
 TEST_F(ToolPaletteTest, EveryButtonOfEveryCategoryFollowsTheToolTable) {
+  UseScratchDataDir();  // SAVE keeps its picture there
   PenSize = 2;
   NibDirection = 1;
   RollerKind = 4;

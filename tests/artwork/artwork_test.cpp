@@ -72,6 +72,12 @@ const std::vector<Picture>& Pictures() {
     for (int i = 0; i < 8; ++i) p.push_back({"pa0" + std::to_string(i) + ".kvr", 8, 8});
     for (int i = 1; i <= 8; ++i) p.push_back({"pb" + std::to_string(i) + ".kvr", 54, 54});
     for (const auto& panel : art::PanelPictures()) p.push_back({panel.name, panel.width, panel.height});
+    p.push_back({"a85.kvr", 626, 436});
+    p.push_back({"savenew.kvr", 75, 75});
+    for (int i = 1; i <= 8; ++i) {
+      p.push_back({"art/level" + std::to_string(i) + ".bmp", 1024, 676});
+      p.push_back({"art/cb" + std::to_string(i) + ".bmp", 1024, 676});
+    }
     return p;
   }();
   return pictures;

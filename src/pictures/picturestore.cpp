@@ -1,0 +1,198 @@
+#include "pictures/picturestore.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "core/assets.h"
+#include "core/canvas.h"
+#include "core/datadir.h"
+#include "core/snapshot.h"
+#include "core/state.h"
+#include "pictures/pictureset.h"
+#include "pictures/prtquery.h"
+#include "pictures/thumbs.h"
+#include "platform/platform.h"
+
+namespace pd {
+
+namespace {
+
+// Repaints the canvas panel from the snapshot after a modal window covered it.
+void RepaintCanvas() {
+  if (CanvasWindow) CanvasWindow->Invalidate();
+  RestoreCanvasSnapshot();
+}
+
+enum class Choice { kNone, kCancelled, kChosen };
+
+// Checks that the set of mode has pictures and lets the child pick one in the browser.
+Choice ChooseFrom(int mode) {
+  ChooserMode = mode;
+  if (!PicturesAvailable()) return Choice::kNone;
+  DialogResult = false;
+  ShowThumbs();
+  return DialogResult ? Choice::kChosen : Choice::kCancelled;
+}
+
+// Whether every pixel is one of the palette's colours.
+bool AllPixelsIn(const gdi::Bitmap& picture, const std::vector<gdi::PALETTEENTRY>& palette) {
+  std::vector<std::uint32_t> colours;
+  for (const gdi::PALETTEENTRY& e : palette) colours.push_back((e.peRed << 16) | (e.peGreen << 8) | e.peBlue);
+  std::sort(colours.begin(), colours.end());
+  std::uint32_t known = colours.empty() ? 0 : colours.front();
+  for (int y = 0; y < picture.Height(); ++y) {
+    const std::uint32_t* row = picture.Row(y);
+    for (int x = 0; x < picture.Width(); ++x) {
+      const std::uint32_t p = row[x] & 0xFFFFFF;
+      if (p == known) continue;  // pictures come in long runs of one colour
+      if (!std::binary_search(colours.begin(), colours.end(), p)) return false;
+      known = p;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+namespace {
+
+// The picture is what the child sees: the canvas panel's client area, inside its frame.
+gdi::SIZE PictureSize() {
+  if (CanvasWindow && CanvasWindow->Surface())
+    return {CanvasWindow->ClientWidth(), CanvasWindow->ClientHeight()};
+  return {CanvasWidth, CanvasHeight};
+}
+
+}  // namespace
+
+bool LoadPictureToCanvas(const std::string& path) {
+  std::string error;
+  gdi::HBITMAP picture = gdi::LoadBmpFile(path, &error);
+  if (!picture) {
+    ShowMessage("Cannot open the picture: " + error, platform::MB_OK | platform::MB_ICONWARNING);
+    return false;
+  }
+  WindowCanvas canvas(CanvasWindow);
+  BitmapCanvas src(picture);
+  const gdi::SIZE size = PictureSize();
+  gdi::StretchBlt(canvas.dc(), 0, 0, size.cx, size.cy, src.dc(), 0, 0, picture->Width(), picture->Height(),
+                  gdi::SRCCOPY);
+  return true;
+}
+
+std::string NewPictureName() {
+  std::string name = "UP";
+  for (int i = 0; i < 6; ++i)
+    name += Random(10) >= 5 ? static_cast<char>('0' + Random(10)) : static_cast<char>('A' + Random(26));
+  return name + ".BMP";
+}
+
+std::string EncodePicture(const gdi::Bitmap& picture, std::string* error) {
+  if (AppPalette && !AppPalette->entries.empty() && AppPalette->entries.size() <= 256 &&
+      AllPixelsIn(picture, AppPalette->entries))
+    return gdi::EncodeBmp8(picture, AppPalette->entries, error);
+  return gdi::EncodeBmp24(picture, error);
+}
+
+gdi::HBITMAP CopyCanvas() {
+  const gdi::SIZE size = PictureSize();
+  if (size.cx <= 0 || size.cy <= 0) return nullptr;
+  gdi::HBITMAP picture = gdi::CreateDIBSection32(size.cx, size.cy);
+  if (!picture) return nullptr;
+  WindowCanvas canvas(CanvasWindow);
+  BitmapCanvas dst(picture);
+  gdi::BitBlt(dst.dc(), 0, 0, size.cx, size.cy, canvas.dc(), 0, 0, gdi::SRCCOPY);
+  return picture;
+}
+
+void OpenPicture() {
+  const Choice choice = ChooseFrom(5);
+  if (choice == Choice::kNone) return;
+  // The canvas and the name change only when the picture could be read.
+  if (choice == Choice::kChosen && LoadPictureToCanvas(ChosenFile)) {
+    CurrentPictureName = ChosenFile;
+    SaveCanvasSnapshot();
+  }
+  RepaintCanvas();
+}
+
+void SavePicture() {
+  bool replacing = false;
+  if (!CurrentPictureName.empty()) {
+    DialogResult = false;
+    SaveCanvasSnapshot();
+    ShowSaveQuery();
+    RepaintCanvas();
+    replacing = DialogResult;
+  }
+  const std::string target = replacing ? CurrentPictureName : DataPath("user/" + NewPictureName());
+  std::error_code ec;  // a folder that went away is made again; one that cannot be is reported below
+  std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ec);
+  std::string error = "the canvas cannot be copied";
+  gdi::HBITMAP picture = CopyCanvas();
+  const std::string data = picture ? EncodePicture(*picture, &error) : std::string();
+  // The file takes its name only once it is complete: a replaced picture stays as it was until
+  // then, and a new name is never claimed by two saves or seen empty.
+  const gdi::WriteResult result =
+      data.empty() ? gdi::WriteResult::kFailed : gdi::WriteFileAtomically(target, data, replacing, &error);
+  switch (result) {
+    case gdi::WriteResult::kWritten:
+      ShowMessage("PICTURE SAVED.", platform::MB_OK | platform::MB_ICONINFORMATION);
+      CurrentPictureName = target;
+      return;
+    case gdi::WriteResult::kExists:
+      ShowMessage("Error -- Picture NOT Saved.", platform::MB_OK | platform::MB_ICONWARNING);
+      return;
+    case gdi::WriteResult::kFailed:
+      ShowMessage("Error -- Picture NOT Saved.\n\n" + error, platform::MB_OK | platform::MB_ICONWARNING);
+      return;
+  }
+}
+
+void DeletePicture() {
+  const Choice choice = ChooseFrom(8);
+  if (choice == Choice::kNone) return;
+  if (choice == Choice::kChosen &&
+      ShowMessage("Are you sure you want to delete this picture?",
+                  platform::MB_YESNO | platform::MB_ICONQUESTION) == platform::IDYES) {
+    // A picture already gone is as deleted as it can be; anything else that keeps it is said.
+    if (::unlink(ChosenFile.c_str()) != 0 && errno != ENOENT)
+      ShowMessage("The picture could not be deleted: " + std::string(std::strerror(errno)),
+                  platform::MB_OK | platform::MB_ICONWARNING);
+  }
+  RepaintCanvas();
+}
+
+namespace {
+
+// BACKGROUNDS and COLORBOOK: a new picture from the program's own, not tied to any saved file.
+bool LoadStartingPicture(int mode) {
+  CurrentTool = 0;
+  const Choice choice = ChooseFrom(mode);
+  if (choice == Choice::kNone) return false;
+  const bool loaded = choice == Choice::kChosen && LoadPictureToCanvas(ChosenFile);
+  if (loaded) {
+    CurrentPictureName.clear();
+    SaveCanvasSnapshot();
+  }
+  RepaintCanvas();
+  return loaded;
+}
+
+}  // namespace
+
+void LoadBackground() {
+  LoadStartingPicture(4);
+}
+
+bool LoadColorbookPage() {
+  return LoadStartingPicture(1);
+}
+
+}  // namespace pd
