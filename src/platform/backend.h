@@ -37,6 +37,17 @@ class WindowPeer {
 
 std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window);
 
+// The toolkit widget of a form control, following the shared state when told what changed.
+enum class ControlChange { Style, Text, Selection, Items, ItemIndex, TopIndex, Range, Focus };
+// Made by each kind's constructor (the control is complete by then).
+std::unique_ptr<Control::Peer> CreateControlPeer(Control& control);
+// Characters (code points) of UTF-8 text, and the byte offset of the character at index (the end
+// when past it).
+int Utf8Length(const std::string& s);
+std::size_t Utf8Offset(const std::string& s, int index);
+// A shown top-level window gives the focus to its first control that takes it, unless it has one.
+void FocusFirstControl(Window& top);
+
 // The backends' Application constructor claims the one live application (aborting when another
 // lives); its destructor releases it.
 void ClaimApplication(Application& app);
@@ -74,6 +85,12 @@ void EndInhibitionAtExit();
 
 }  // namespace detail
 
+class Control::Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Changed(detail::ControlChange what) = 0;
+};
+
 struct Window::Impl {
   Window* self = nullptr;
   Window* parent = nullptr;
@@ -101,6 +118,9 @@ struct Window::Impl {
   bool modal = false;
   int modal_result = 0;
   std::unique_ptr<detail::WindowPeer> peer;
+  // Form controls: the control this window is, and for a top-level window the one with the focus.
+  Control* control = nullptr;
+  Control* focus = nullptr;
 };
 
 }  // namespace platform

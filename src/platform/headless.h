@@ -48,7 +48,8 @@ void Drag(Window& window, int x0, int y0, int x1, int y1, int step = 4,
 // coordinates (capture is not considered).
 Window* WindowAt(Window& window, int x, int y, int* client_x = nullptr, int* client_y = nullptr);
 
-// Keys go to window's top-level window. KeyDown delivers OnKeyDown and then, unless the handler
+// Keys go to window's top-level window, or to the form control that has the focus there (see
+// below). KeyDown delivers OnKeyDown and then, unless the handler
 // set the key to 0, OnKeyPress with the character the key types on a US layout (letters, digits,
 // space, VK_RETURN 13, VK_BACK 8, VK_TAB 9, VK_ESCAPE 27; none for the others). KeyUp delivers
 // OnKeyUp; KeyPress delivers OnKeyPress alone.
@@ -57,6 +58,27 @@ void KeyUp(Window& window, int vk, unsigned shift = 0);
 void KeyPress(Window& window, char ch);
 // Types text: for each character the key press alone (OnKeyPress).
 void Type(Window& window, const std::string& text);
+
+// ---- form controls ----
+// As on the desktop, a press on an edit box, list or scroll bar gives it the focus (a press on a
+// list also selects the item under it, with OnClick) and goes to no mouse handler; labels take
+// the mouse like any window. Keys to a top-level window whose focus is on a control go to the
+// control: its OnKeyDown / OnKeyUp, then what the key does there (an edit box types the
+// character, Backspace and Delete erase, Left, Right, Home and End move the caret; a list moves
+// its selection with Up, Down, Prior, Next, Home and End, with OnClick).
+
+// The user types text (UTF-8) into the edit box: it takes the focus, and each character replaces
+// the selection or goes in at the caret, as far as MaxLength lets it, each change with OnChange.
+void TypeInto(EditBox& edit, const std::string& text);
+// A key pressed and released in the control, whether or not it has the focus.
+void PressKey(Control& control, int vk, unsigned shift = 0);
+// The user clicks an item (selects it, OnClick) / double-clicks it (then OnDblClick too).
+void ClickItem(ListBox& list, int index);
+void DoubleClickItem(ListBox& list, int index);
+// The user drags the thumb to position (clamped; OnScroll) / moves the bar by lines (the
+// arrows, SmallChange each) and pages (beside the thumb, LargeChange each).
+void ScrollTo(ScrollBar& bar, int position);
+void ScrollBy(ScrollBar& bar, int lines, int pages = 0);
 
 // The application is switched to / away from (Application::OnActivate / OnDeactivate, then the
 // active top-level window's OnActivate / OnDeactivate).

@@ -4,6 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/headless.h"
+#include "platform/headless_internal.h"
 
 namespace platform {
 
@@ -182,6 +183,10 @@ void StartTimer(Timer::Impl& t) {
   t.order = ++S().start_order;
 }
 
+}  // namespace
+
+namespace headless_twin {
+
 int TypedChar(int vk, unsigned shift) {
   const bool shifted = (shift & ssShift) != 0;
   if (vk >= 'A' && vk <= 'Z') return shifted ? vk : vk - 'A' + 'a';
@@ -202,7 +207,7 @@ int TypedChar(int vk, unsigned shift) {
   }
 }
 
-}  // namespace
+}  // namespace headless_twin
 
 // ---- backend hooks ---------------------------------------------------------------------------
 
@@ -402,6 +407,10 @@ void MouseDown(Window& window, MouseButton button, int x, int y, unsigned shift)
   if (target == nullptr) return;
   s.held |= ButtonBit(button);
   s.capture = target;
+  if (headless_twin::ControlMouseDown(*target, button, x, y)) {
+    Idle();
+    return;
+  }
   if (target->OnMouseDown) target->OnMouseDown(button, MouseShift(shift), x, y);
   Idle();
 }
@@ -442,9 +451,13 @@ void Drag(Window& window, int x0, int y0, int x1, int y1, int step, MouseButton 
 void KeyDown(Window& window, int vk, unsigned shift) {
   Idle();
   Window* top = window.TopLevel();
+  if (headless_twin::ControlKeyDown(*top, vk, shift)) {
+    Idle();
+    return;
+  }
   int key = vk;
   if (top->OnKeyDown) top->OnKeyDown(key, shift);
-  const int ch = key == 0 ? 0 : TypedChar(vk, shift);
+  const int ch = key == 0 ? 0 : headless_twin::TypedChar(vk, shift);
   if (ch != 0 && top->OnKeyPress) {
     char c = static_cast<char>(ch);
     top->OnKeyPress(c);
@@ -455,6 +468,10 @@ void KeyDown(Window& window, int vk, unsigned shift) {
 void KeyUp(Window& window, int vk, unsigned shift) {
   Idle();
   Window* top = window.TopLevel();
+  if (headless_twin::ControlKeyUp(*top, vk, shift)) {
+    Idle();
+    return;
+  }
   int key = vk;
   if (top->OnKeyUp) top->OnKeyUp(key, shift);
   Idle();
@@ -463,6 +480,10 @@ void KeyUp(Window& window, int vk, unsigned shift) {
 void KeyPress(Window& window, char ch) {
   Idle();
   Window* top = window.TopLevel();
+  if (headless_twin::ControlKeyPress(*top, ch)) {
+    Idle();
+    return;
+  }
   if (top->OnKeyPress) top->OnKeyPress(ch);
   Idle();
 }

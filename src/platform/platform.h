@@ -192,7 +192,8 @@ class Window {
   std::function<void(unsigned shift, int x, int y)> OnMouseMove;
   std::function<void(MouseButton button, unsigned shift, int x, int y)> OnMouseUp;
   std::function<void()> OnDblClick;
-  // Keys go to the active top-level window (child windows never take the keyboard). Setting
+  // Keys go to the active top-level window, or to the form control that has the focus in it
+  // (other child windows never take the keyboard; see Control). Setting
   // key to 0 in OnKeyDown stops the OnKeyPress that would follow; OnKeyPress gets the typed
   // character in Latin-1, control characters included (8 backspace, 13 return, 27 escape).
   std::function<void(int& key, unsigned shift)> OnKeyDown;
@@ -356,6 +357,166 @@ class Timer {
  private:
   std::unique_ptr<Impl> impl_;
 };
+
+// ---- form controls ---------------------------------------------------------------------------
+//
+// The standard controls of a form: EditBox (one-line edit), ListBox, ScrollBar (vertical or
+// horizontal) and Label. They are run and drawn by the toolkit itself (on Qt, its own line edit,
+// list, scroll bar and label widgets), so that typing, selection, cursor keys, the clipboard,
+// input methods and accessibility behave as everywhere on the desktop.
+//  * A control is a child window: placed with SetBounds in the parent's client coordinates,
+//    created hidden like every window (Show it), with its own hint. It has no surface (GetDC
+//    gives null); the toolkit draws it above its parent's pixels. The background is the window
+//    colour (SetColour, default white), the text is in TextColour and the control's font.
+//  * The control with the focus gets the keys of its top-level window (OnKeyDown, OnKeyUp with
+//    virtual key codes; no OnKeyPress) instead of the top-level window. A form gives the focus
+//    to its first EditBox or ListBox when it is shown, unless one was given it (SetFocus).
+//  * The program's own changes (SetText, SetItemIndex, SetPosition...) never fire events; the
+//    events say what the user did: OnChange (edit), OnClick and OnDblClick (list), OnScroll (bar),
+//    mouse events as on any window (a label's clicks).
+//  * Text is UTF-8; lengths and selections count characters (code points).
+//  * The headless backend keeps the same state and shows nothing; tests act as the user through
+//    headless.h (TypeInto, PressKey, ClickItem, ScrollTo, ScrollBy).
+// Forms pace themselves with Timer objects of their own (see Timers).
+
+enum class TextAlign { Left, Centre, Right };
+
+class Control : public Window {
+ public:
+  ~Control() override;
+  // Face name (the desktop substitutes a face it lacks), character cell height in pixels (0: the
+  // desktop's default) and weight.
+  void SetFont(const std::string& face, int pixel_height, bool bold = false);
+  const std::string& FontFace() const { return font_face_; }
+  int FontHeight() const { return font_height_; }
+  bool FontBold() const { return font_bold_; }
+  void SetTextColour(gdi::COLORREF colour);  // default black
+  gdi::COLORREF TextColour() const { return text_colour_; }
+  void SetFocus();
+  bool Focused() const;
+  // Whether the control takes the focus (EditBox and ListBox do).
+  bool TakesFocus() const { return takes_focus_; }
+
+  // The backend's side of the control (the toolkit widget; nothing headless).
+  class Peer;
+  Peer* ControlPeer() const { return control_peer_.get(); }
+
+ protected:
+  Control(Window* parent, bool takes_focus);
+  void AttachPeer();  // called by each kind's constructor, once the control is complete
+
+
+ private:
+  std::string font_face_;
+  int font_height_ = 0;
+  bool font_bold_ = false;
+  gdi::COLORREF text_colour_ = 0;
+  bool takes_focus_;
+  std::unique_ptr<Peer> control_peer_;
+};
+
+class EditBox : public Control {
+ public:
+  explicit EditBox(Window* parent);
+  const std::string& Text() const { return text_; }
+  // Puts the text (cut to MaxLength) with the caret at its end and nothing selected.
+  void SetText(const std::string& text);
+  void SelectAll();
+  void SetSelection(int start, int length);  // clamped to the text
+  int SelStart() const { return sel_start_; }
+  int SelLength() const { return sel_length_; }
+  void SetMaxLength(int characters);  // 0, the default: no limit
+  int MaxLength() const { return max_length_; }
+  int Length() const;  // in characters
+  std::function<void()> OnChange;  // the user changed the text
+
+  // For the backends: the user changed the text or the selection.
+  void UserEdited(const std::string& text, int sel_start, int sel_length);
+  void UserSelected(int sel_start, int sel_length);
+
+ private:
+  std::string text_;
+  int sel_start_ = 0, sel_length_ = 0, max_length_ = 0;
+};
+
+// A list of one-line items, one of them (or none) selected. Sorted lists keep their items in
+// order without regard to ASCII case (ties in byte order), as the items are added.
+class ListBox : public Control {
+ public:
+  explicit ListBox(Window* parent);
+  void SetSorted(bool sorted);  // sorts the items at once when turned on
+  bool Sorted() const { return sorted_; }
+  void Clear();
+  int AddItem(const std::string& item);  // returns the index it went to
+  void SetItems(const std::vector<std::string>& items);
+  const std::vector<std::string>& Items() const { return items_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  int IndexOf(const std::string& item) const;  // the first exact match, or -1
+  int ItemIndex() const { return item_index_; }  // -1 when nothing is selected
+  void SetItemIndex(int index);  // out of range selects nothing; a selection is scrolled into view
+  std::string SelectedItem() const;  // empty when nothing is selected
+  void SetItemHeight(int pixels);  // default 16
+  int ItemHeight() const { return item_height_; }
+  int TopIndex() const { return top_index_; }  // the first item shown
+  void SetTopIndex(int index);
+  int VisibleItems() const;  // how many whole items the client height shows (at least 1)
+  std::function<void()> OnClick;  // the user selected an item (mouse or keys)
+  // Window::OnDblClick: the user double-clicked an item (after its OnClick).
+
+  void UserSelected(int index);  // for the backends
+  void UserScrolled(int top_index);
+
+ private:
+  bool sorted_ = false;
+  std::vector<std::string> items_;
+  int item_index_ = -1, item_height_ = 16, top_index_ = 0;
+};
+
+enum class Orientation { Horizontal, Vertical };
+
+class ScrollBar : public Control {
+ public:
+  explicit ScrollBar(Window* parent, Orientation orientation = Orientation::Horizontal);
+  Orientation GetOrientation() const { return orientation_; }
+  void SetRange(int min, int max);  // max below min is taken as min; the position is clamped
+  void SetPosition(int position);   // clamped to the range
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const { return position_; }
+  void SetSmallChange(int change);  // arrows and cursor keys; default 1
+  void SetLargeChange(int change);  // a click beside the thumb, Page Up/Down; default 1
+  int SmallChange() const { return small_change_; }
+  int LargeChange() const { return large_change_; }
+  // The user moved the bar (dragging the thumb, arrows, a click beside the thumb, keys, wheel);
+  // Position() already is the new position, which is passed too.
+  std::function<void(int position)> OnScroll;
+
+  void UserScrolled(int position);  // for the backends: clamps, sets and fires OnScroll
+
+ private:
+  Orientation orientation_;
+  int min_ = 0, max_ = 100, position_ = 0, small_change_ = 1, large_change_ = 1;
+};
+
+// Text in a box: the caption (Window::SetCaption) in the control's font and text colour on the
+// window colour, aligned in the box and centred vertically; lines break at '\n' (and at spaces
+// with word wrap on). Clicks arrive as mouse events.
+class Label : public Control {
+ public:
+  explicit Label(Window* parent);
+  void SetAlignment(TextAlign align);  // default Left
+  TextAlign Alignment() const { return align_; }
+  void SetWordWrap(bool wrap);
+  bool WordWrap() const { return wrap_; }
+
+ private:
+  TextAlign align_ = TextAlign::Left;
+  bool wrap_ = false;
+};
+
+// The families of the fonts the screen offers, sorted without duplicates (what the text layer
+// can draw).
+std::vector<std::string> ScreenFontFamilies();
 
 // ---- cursors ---------------------------------------------------------------------------------
 

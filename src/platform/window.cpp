@@ -50,6 +50,13 @@ void RequestFirstPaints(Window& w) {
   for (Window* child : w.Children()) RequestFirstPaints(*child);
 }
 
+// Labels show their caption and every control its window colour.
+void ControlStyleChanged(Window::Impl& w) {
+  if (w.control != nullptr && w.control->ControlPeer() != nullptr) {
+    w.control->ControlPeer()->Changed(detail::ControlChange::Style);
+  }
+}
+
 }  // namespace
 
 namespace detail {
@@ -146,6 +153,14 @@ Window::Window(Window* parent) : impl_(std::make_unique<Impl>()) {
 }
 
 Window::~Window() {
+  // The focus of the top-level window must not be left on a control that goes with this one.
+  Window* top = TopLevel();
+  for (Window* w = top->impl_->focus; w != nullptr; w = w->impl_->parent) {
+    if (w == this) {
+      top->impl_->focus = nullptr;
+      break;
+    }
+  }
   // Children that outlive their parent become hidden orphans rather than dangling.
   for (Window* child : impl_->children) {
     child->impl_->visible = false;
@@ -221,6 +236,7 @@ BorderStyle Window::GetBorderStyle() const { return impl_->border; }
 void Window::SetColour(gdi::COLORREF colour) {
   impl_->colour = colour & 0xFFFFFF;
   impl_->peer->StyleChanged();
+  ControlStyleChanged(*impl_);
 }
 gdi::COLORREF Window::Colour() const { return impl_->colour; }
 
@@ -237,6 +253,7 @@ bool Window::Transparent() const { return impl_->transparent; }
 void Window::SetCaption(const std::string& caption) {
   impl_->caption = caption;
   impl_->peer->StyleChanged();
+  ControlStyleChanged(*impl_);
 }
 const std::string& Window::Caption() const { return impl_->caption; }
 
@@ -261,6 +278,7 @@ void Window::SetVisible(bool visible) {
   if (visible) {
     if (OnShow) OnShow();
     RequestFirstPaints(*this);
+    if (IsTopLevel() && impl_->visible) detail::FocusFirstControl(*this);
   }
 }
 bool Window::Visible() const { return impl_->visible; }
