@@ -16,13 +16,10 @@
 //    1 bits its background colour.
 //  * Source and destination may be the same surface and overlap: the result is as if the whole
 //    source rectangle had been read before anything was written.
-//  * Stretching, per axis. Enlarging (or keeping the size) samples the source at the centre of
-//    each destination pixel, with a centre that falls exactly on a source pixel edge taking the
-//    pixel before it: source index floor(((2i + 1) * ns - 1) / (2 * nd)). Shrinking puts each
-//    source pixel into the destination pixel that holds its centre; COLORONCOLOR keeps the last
-//    source column and the first source row of each destination pixel, BLACKONWHITE ANDs all of
-//    them together (so black line art survives a thumbnail) and WHITEONBLACK ORs them. HALFTONE
-//    is drawn as COLORONCOLOR.
+//  * Stretching, per axis: both extents are walked from their origins, and the longer walk
+//    picks the pixel on the shorter one that holds its centre (see Axis for the rule). Shrinking,
+//    COLORONCOLOR keeps one source pixel, BLACKONWHITE ANDs all of them together (so black line
+//    art survives a thumbnail) and WHITEONBLACK ORs them. HALFTONE is drawn as COLORONCOLOR.
 #include <cstring>
 
 #include "gdi/raster.h"
@@ -34,7 +31,9 @@ namespace {
 using raster::BrushPaint;
 using raster::kRgbMask;
 
-constexpr std::uint8_t RopCode(DWORD rop) { return static_cast<std::uint8_t>((rop >> 16) & 0xFF); }
+constexpr std::uint8_t RopCode(DWORD rop) {
+  return static_cast<std::uint8_t>((rop >> 16) & 0xFF);
+}
 
 // ---- the ternary raster operation over one span -------------------------------------------------
 
@@ -90,17 +89,38 @@ void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const 
   if (!present && pat.solid) {
     const std::uint32_t p = pat.pixel;
     switch (code) {
-      case 0xCC: std::memmove(d, s, sizeof(std::uint32_t) * static_cast<std::size_t>(n)); return;
-      case 0x88: for (int x = 0; x < n; ++x) d[x] &= s[x]; return;
-      case 0xEE: for (int x = 0; x < n; ++x) d[x] |= s[x]; return;
-      case 0x66: for (int x = 0; x < n; ++x) d[x] ^= s[x]; return;
-      case 0x33: for (int x = 0; x < n; ++x) d[x] = ~s[x] & kRgbMask; return;
-      case 0x55: for (int x = 0; x < n; ++x) d[x] = ~d[x] & kRgbMask; return;
-      case 0xF0: std::fill(d, d + n, p); return;
-      case 0x5A: for (int x = 0; x < n; ++x) d[x] ^= p; return;
-      case 0x00: std::fill(d, d + n, 0u); return;
-      case 0xFF: std::fill(d, d + n, kRgbMask); return;
-      default: break;
+      case 0xCC:
+        std::memmove(d, s, sizeof(std::uint32_t) * static_cast<std::size_t>(n));
+        return;
+      case 0x88:
+        for (int x = 0; x < n; ++x) d[x] &= s[x];
+        return;
+      case 0xEE:
+        for (int x = 0; x < n; ++x) d[x] |= s[x];
+        return;
+      case 0x66:
+        for (int x = 0; x < n; ++x) d[x] ^= s[x];
+        return;
+      case 0x33:
+        for (int x = 0; x < n; ++x) d[x] = ~s[x] & kRgbMask;
+        return;
+      case 0x55:
+        for (int x = 0; x < n; ++x) d[x] = ~d[x] & kRgbMask;
+        return;
+      case 0xF0:
+        std::fill(d, d + n, p);
+        return;
+      case 0x5A:
+        for (int x = 0; x < n; ++x) d[x] ^= p;
+        return;
+      case 0x00:
+        std::fill(d, d + n, 0u);
+        return;
+      case 0xFF:
+        std::fill(d, d + n, kRgbMask);
+        return;
+      default:
+        break;
     }
     const Rop3Masks rop(code);
     if (!s) {
@@ -127,46 +147,62 @@ void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const 
 
 // ---- blit geometry ------------------------------------------------------------------------------
 
-// Rounds a / b up, for b > 0 and any a.
-constexpr long long CeilDiv(long long a, long long b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
-
-// One axis of a blit: destination pixels [dst_lo, dst_lo + nd) take source pixels
-// [src_lo, src_lo + ns), reversed when mirrored.
+// One axis of a blit. Destination pixels [dst_lo, dst_lo + nd) take source pixels
+// [src_lo, src_lo + ns). Each extent is walked from the pixel its origin names, towards its
+// sign: dst_rev / src_rev say that the walk runs from the high end down.
+//
+// Which source pixels a destination pixel takes (the one rule for every ratio, either stretch
+// mode, mirrored or not): walk the longer of the two extents one pixel at a time, counting
+// from the origins; the position on the shorter extent is the pixel that holds the centre of
+// the current pixel, and a centre exactly on a pixel edge belongs to the pixel before it.
+//  * Enlarging (nd >= ns): destination pixel i takes source pixel ceil((2i + 1) ns / 2nd) - 1.
+//  * Shrinking (nd < ns): source pixel k goes to destination pixel ceil((2k + 1) nd / 2ns) - 1,
+//    so destination pixel i gathers the source pixels from round(i ns / nd) (halves up) to
+//    just before round((i + 1) ns / nd). COLORONCOLOR keeps the last of them across a row (each
+//    overwrites the one before) and the first down a column (the other rows are dropped);
+//    BLACKONWHITE ANDs them all, WHITEONBLACK ORs them.
+//  * A destination extent of 1 takes a source extent one pixel shorter (at its far end).
+// So 24 -> 7 groups the source as 3,4,3,4,3,4,3; 24 -> 23 pairs pixels 11 and 12; 24 -> 1
+// keeps column 22; 8 -> 12 repeats source pixels 0, 2, 4 and 6.
 struct Axis {
   long long dst_lo = 0, nd = 0, src_lo = 0, ns = 0;
-  bool mirror = false;
+  bool dst_rev = false, src_rev = false;
 
   // The source pixels [*lo, *hi) that destination pixel d combines. With combine false a
-  // shrinking axis keeps one of them: the last (first_wins false) or the first.
+  // shrinking axis keeps one of them: the first of the walk (first_wins) or the last.
   void Range(long long d, bool combine, bool first_wins, long long* lo, long long* hi) const {
     long long i = d - dst_lo;
-    if (mirror) i = nd - 1 - i;
+    if (dst_rev) i = nd - 1 - i;
+    long long first, end;  // in steps of the source walk
     if (nd >= ns) {
       // (2i + 1) < 2^32 and ns <= 2^31, so the product stays inside 64 bits.
-      const long long s = ((2 * i + 1) * ns - 1) / (2 * nd);
-      *lo = src_lo + s;
-      *hi = *lo + 1;
-      return;
+      first = ((2 * i + 1) * ns - 1) / (2 * nd);
+      end = first + 1;
+    } else {
+      first = (2 * i * ns + nd) / (2 * nd);
+      end = (2 * (i + 1) * ns + nd) / (2 * nd);
+      if (!combine) {
+        if (first_wins)
+          end = first + 1;
+        else
+          first = end - 1;
+      }
     }
-    // Source pixel s lands in the destination pixel that holds its centre,
-    // floor((2s + 1) * nd / (2 * ns)); these are the first and one past the last s landing in i.
-    const long long first = CeilDiv(2 * ns * i - nd, 2 * nd);
-    const long long end = CeilDiv(2 * ns * (i + 1) - nd, 2 * nd);
-    if (combine) {
+    if (src_rev) {
+      *lo = src_lo + ns - end;
+      *hi = src_lo + ns - first;
+    } else {
       *lo = src_lo + first;
       *hi = src_lo + end;
-    } else {
-      *lo = src_lo + (first_wins ? first : end - 1);
-      *hi = *lo + 1;
     }
   }
-  bool Identity() const { return nd == ns && !mirror; }
+  bool Identity() const { return nd == ns && dst_rev == src_rev; }
 };
 
 // Normalises one axis of a destination and source extent into an Axis; false when empty.
 bool MakeAxis(long long d, long long nd, long long s, long long ns, Axis* out) {
   if (nd == 0 || ns == 0) return false;
-  const bool mirror = (nd < 0) != (ns < 0);
+  const bool dst_rev = nd < 0, src_rev = ns < 0;
   if (nd < 0) {
     d += nd + 1;
     nd = -nd;
@@ -175,7 +211,11 @@ bool MakeAxis(long long d, long long nd, long long s, long long ns, Axis* out) {
     s += ns + 1;
     ns = -ns;
   }
-  *out = {d, nd, s, ns, mirror};
+  if (nd == 1 && ns > 1) {
+    --ns;
+    if (src_rev) ++s;
+  }
+  *out = {d, nd, s, ns, dst_rev, src_rev};
   return true;
 }
 
@@ -183,12 +223,15 @@ bool MakeAxis(long long d, long long nd, long long s, long long ns, Axis* out) {
 struct Convert {
   enum Kind { kNone, kMonoToColour, kColourToMono } kind = kNone;
   std::uint32_t zero = 0, one = kRgbMask;  // kMonoToColour: what 0 and 1 bits become
-  std::uint32_t bk = 0;                     // kColourToMono: the source pixel that becomes 1
+  std::uint32_t bk = 0;                    // kColourToMono: the source pixel that becomes 1
   std::uint32_t operator()(std::uint32_t s) const {
     switch (kind) {
-      case kMonoToColour: return (s & kRgbMask) ? one : zero;
-      case kColourToMono: return (s & kRgbMask) == bk ? kRgbMask : 0;
-      default: return s & kRgbMask;
+      case kMonoToColour:
+        return (s & kRgbMask) ? one : zero;
+      case kColourToMono:
+        return (s & kRgbMask) == bk ? kRgbMask : 0;
+      default:
+        return s & kRgbMask;
     }
   }
 };
@@ -247,8 +290,10 @@ bool Blit(DC& dst, long long x, long long y, long long w, long long h, const DC*
 
   Bitmap& out = *dst.surface;
   // The destination rectangle clipped to the surface; the clip region is applied per row.
-  const long long vx0 = std::max<long long>(ax.dst_lo, 0), vx1 = std::min<long long>(ax.dst_lo + ax.nd, out.Width());
-  const long long vy0 = std::max<long long>(ay.dst_lo, 0), vy1 = std::min<long long>(ay.dst_lo + ay.nd, out.Height());
+  const long long vx0 = std::max<long long>(ax.dst_lo, 0),
+                  vx1 = std::min<long long>(ax.dst_lo + ax.nd, out.Width());
+  const long long vy0 = std::max<long long>(ay.dst_lo, 0),
+                  vy1 = std::min<long long>(ay.dst_lo + ay.nd, out.Height());
   if (vx0 >= vx1 || vy0 >= vy1) return true;
   const int cx0 = static_cast<int>(vx0), cx1 = static_cast<int>(vx1);
 
@@ -287,9 +332,12 @@ bool Blit(DC& dst, long long x, long long y, long long w, long long h, const DC*
     }
   }
   if (need_x0 >= need_x1) return true;
-  long long need_y0, need_y1, tmp;
-  ay.Range(ay.mirror ? vy1 - 1 : vy0, combine, true, &need_y0, &tmp);
-  ay.Range(ay.mirror ? vy0 : vy1 - 1, combine, true, &tmp, &need_y1);
+  long long need_y0, need_y1;
+  long long lo1, hi1;
+  ay.Range(vy0, combine, true, &need_y0, &need_y1);
+  ay.Range(vy1 - 1, combine, true, &lo1, &hi1);
+  need_y0 = std::min(need_y0, lo1);
+  need_y1 = std::max(need_y1, hi1);
   need_y0 = std::max<long long>(need_y0, 0);
   need_y1 = std::min<long long>(need_y1, in.Height());
   if (need_y0 >= need_y1) return true;
@@ -374,7 +422,9 @@ COLORREF SetPixel(const HDC& hdc, int x, int y, COLORREF colour) {
   return ColorrefFromPixel(px);
 }
 
-bool SetPixelV(const HDC& hdc, int x, int y, COLORREF colour) { return SetPixel(hdc, x, y, colour) != CLR_INVALID; }
+bool SetPixelV(const HDC& hdc, int x, int y, COLORREF colour) {
+  return SetPixel(hdc, x, y, colour) != CLR_INVALID;
+}
 
 COLORREF GetPixel(const HDC& hdc, int x, int y) {
   if (!hdc || !raster::Visible(*hdc, x, y)) return CLR_INVALID;
@@ -413,8 +463,8 @@ bool DrawIcon(const HDC& hdc, int x, int y, const HICON& icon) {
   DC image_dc(icon->image, true);
   const int w = icon->mask->Width(), h = std::min(icon->mask->Height(), icon->image->Height());
   Blit(*hdc, x, y, w, h, &mask_dc, 0, 0, w, h, SRCAND, &bw);
-  Blit(*hdc, x, y, std::min(w, icon->image->Width()), h, &image_dc, 0, 0, std::min(w, icon->image->Width()), h,
-       SRCINVERT, &bw);
+  Blit(*hdc, x, y, std::min(w, icon->image->Width()), h, &image_dc, 0, 0, std::min(w, icon->image->Width()),
+       h, SRCINVERT, &bw);
   return true;
 }
 

@@ -380,11 +380,16 @@ WideStyle WideStyleOf(const Pen& p) {
 i64 RoundAway(double v) {
   return v >= 0 ? static_cast<i64>(std::ceil(v)) : -static_cast<i64>(std::ceil(-v));
 }
+i64 WideHalf(double v) {
+  return v >= 0 ? static_cast<i64>(std::floor(v + 1.0)) : -static_cast<i64>(std::floor(-v + 1.0));
+}
 
 // The sideways offsets of a segment's two edges: half the width along the unit normal, each
 // corner moved to a whole pixel. The edge on the right-hand side of the surface (or, for a
 // horizontal segment, the lower one) rounds away from the path, the other to the nearest pixel
-// (halves up), so odd widths sit on the pixel grid the way the round dots do.
+// (halves up), so odd widths sit on the pixel grid the way the round dots do. On a slanted
+// segment the right-hand edge takes one pixel more when the offset is whole: a width-10 pen
+// along (6, -8) reaches 4 pixels to the left and 5 to the right.
 void SideOffsets(LPoint a, LPoint b, double half, LPoint* left, LPoint* right) {
   const double dx = static_cast<double>(b.x - a.x), dy = static_cast<double>(b.y - a.y);
   const double len = std::hypot(dx, dy);
@@ -394,7 +399,8 @@ void SideOffsets(LPoint a, LPoint b, double half, LPoint* left, LPoint* right) {
     nx = -nx;
     ny = -ny;
   }
-  const LPoint outer{RoundAway(nx), RoundAway(ny)};
+  const bool diagonal = dx != 0 && dy != 0;
+  const LPoint outer{diagonal ? WideHalf(nx) : RoundAway(nx), diagonal ? WideHalf(ny) : RoundAway(ny)};
   const LPoint inner{RoundHalfUp(-nx), RoundHalfUp(-ny)};
   *left = flip ? inner : outer;
   *right = flip ? outer : inner;

@@ -1,9 +1,11 @@
 // Regions with rounded corners: CreateEllipticRgn and CreateRoundRectRgn.
 //
-// These shapes are not the ones Ellipse and RoundRect draw for the same box. A region's corner
-// is cut from an ellipse traced with the midpoint rule on whole pixels (CornerExtents), and the
-// region covers columns l..r-2 and rows t..b-2: one pixel less on the right and at the bottom
-// than the box, on top of the usual half-open edges.
+// These shapes are not the ones Ellipse and RoundRect draw for the same box. The region covers
+// columns l..r-2 and rows t..b-2: one pixel less on the right and at the bottom than the box, on
+// top of the usual half-open edges. Its corners are the quarters of an ellipse as large as the
+// corner size (at most the region), traced row by row from the middle with an integer error walk
+// (TraceCornerInsets); the ellipse's middle row is stretched over the straight sides. Corners
+// under two pixels leave a rectangle.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -108,6 +110,77 @@ std::vector<int> CornerExtents(int a_in, int b_in, int d0, int d1) {
   return out;
 }
 
+namespace {
+
+// Appends row y's span [left, right) to bands built top-down, growing the last band when the
+// row repeats it.
+void AppendRow(raster::Bands& out, long long y, long long left, long long right) {
+  if (left >= right) return;
+  const std::pair<int, int> span{static_cast<int>(left), static_cast<int>(right)};
+  if (!out.empty() && out.back().bottom == y && out.back().spans.front() == span) {
+    ++out.back().bottom;
+  } else {
+    out.push_back({static_cast<int>(y), static_cast<int>(y) + 1, {span}});
+  }
+}
+
+// How far each row of an ew x eh corner ellipse is cut in from the sides, traced with an
+// integer error walk from the centre row down to the bottom: inset[k] for the rows k = eh / 2
+// .. eh - 1 of the ellipse. Rows the walk leaves before it reaches them (very flat ellipses)
+// keep -1: they are empty. The upper half mirrors the lower: row k takes inset[eh - 1 - k].
+std::vector<long long> TraceCornerInsets(long long ew, long long eh) {
+  std::vector<long long> inset(static_cast<std::size_t>(eh) + 1, -1);
+  const Int128 a = ew - 1, b = eh - 1;
+  const Int128 asq = 8 * a * a, bsq = 8 * b * b;
+  Int128 dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+  Int128 err = dx + dy + a * a * (b % 2);
+  long long x = 0, y = eh / 2;
+  inset[static_cast<std::size_t>(y)] = 0;
+  while (x <= ew / 2) {
+    const Int128 e2 = 2 * err;
+    if (e2 >= dx) {
+      ++x;
+      dx += bsq;
+      err += dx;
+    }
+    if (e2 <= dy) {
+      ++y;
+      dy += asq;
+      err += dy;
+      if (y <= eh) inset[static_cast<std::size_t>(y)] = x;
+    }
+  }
+  return inset;
+}
+
+// CreateRoundRectRgn for corners of ordinary size: the region covers l..r-2 x t..b-2 and its
+// corners are the quarters of an ew x eh ellipse (the corner size, at most the region's),
+// whose middle row is stretched over the straight sides.
+raster::Bands TracedRoundRect(long long l, long long t, long long right, long long bottom, long long ew,
+                              long long eh, int y0, int y1, int x0, int x1) {
+  raster::Bands out;
+  const std::vector<long long> inset = TraceCornerInsets(ew, eh);
+  const long long half = eh / 2, straight_end = bottom - eh + half + 1;  // rows t + half .. straight_end - 1
+  const long long row0 = std::max<long long>(t, y0), row1 = std::min<long long>(bottom, y1);
+  for (long long y = row0; y < row1; ++y) {
+    long long k;  // the ellipse row this region row takes
+    if (y < t + half) {
+      k = eh - 1 - (y - t);
+    } else if (y < straight_end) {
+      k = half;
+    } else {
+      k = y - (bottom - eh);
+    }
+    const long long in = inset[static_cast<std::size_t>(k)];
+    if (in < 0) continue;
+    AppendRow(out, y, std::max<long long>(l + in, x0), std::min<long long>(right - in, x1));
+  }
+  raster::NormaliseBands(out);
+  return out;
+}
+
+}  // namespace
+
 raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w, long long h, int y0, int y1,
                              int x0, int x1) {
   long long l = raster::ClampCoord(l_in), t = raster::ClampCoord(t_in);
@@ -117,12 +190,20 @@ raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w
   const long long width = r - l - 1, height = b - t - 1;  // pixels covered
   raster::Bands out;
   if (width <= 0 || height <= 0) return out;
-  // The corner ellipse is w x h for the box, so (w - 1) x (h - 1) pixels, and no larger than
-  // the region. Its centre row and column are repeated to fill an even size and stretched
-  // to fill the straight sides.
-  const long long corner_w = std::min(std::llabs(w), r - l) - 1,
-                  corner_h = std::min(std::llabs(h), b - t) - 1;
-  const long long a = std::max(corner_w - 1, 0LL) / 2, bb = std::max(corner_h - 1, 0LL) / 2;
+  // The corner ellipse is w x h pixels, no larger than the region.
+  const long long corner_w = std::min(std::llabs(w), width), corner_h = std::min(std::llabs(h), height);
+  if (corner_w < 2 || corner_h < 2) {
+    for (long long y = std::max<long long>(t, y0); y < std::min<long long>(t + height, y1); ++y)
+      AppendRow(out, y, std::max<long long>(l, x0), std::min<long long>(l + width, x1));
+    raster::NormaliseBands(out);
+    return out;
+  }
+  if (corner_w / 2 + corner_h <= kTraceLimit)
+    return TracedRoundRect(l, t, l + width, t + height, corner_w, corner_h, y0, y1, x0, x1);
+  // Huge corners are evaluated row by row with the midpoint rule on an odd-sized ellipse whose
+  // centre row and column are repeated to fill an even size and stretched over the straight
+  // sides: the same curve to within a pixel, at the cost of the rows asked for only.
+  const long long a = (corner_w - 1) / 2, bb = (corner_h - 1) / 2;
   const long long row0 = std::max<long long>(t, y0), row1 = std::min<long long>(t + height, y1);
   if (row0 >= row1) return out;
   // The distance from the centre row each visible row's corner uses; 0 on the straight sides.
@@ -142,15 +223,7 @@ raster::Bands RoundRectBands(int l_in, int t_in, int r_in, int b_in, long long w
                                              static_cast<int>(dmin), static_cast<int>(dmax) + 1);
   for (long long y = row0; y < row1; ++y) {
     const long long inset = a - ext[corner_row(y) - dmin];
-    const long long left = std::max<long long>(l + inset, x0);
-    const long long right = std::min<long long>(l + width - inset, x1);
-    if (left >= right) continue;
-    const std::pair<int, int> span{static_cast<int>(left), static_cast<int>(right)};
-    if (!out.empty() && out.back().bottom == y && out.back().spans.front() == span) {
-      ++out.back().bottom;
-    } else {
-      out.push_back({static_cast<int>(y), static_cast<int>(y) + 1, {span}});
-    }
+    AppendRow(out, y, std::max<long long>(l + inset, x0), std::min<long long>(l + width - inset, x1));
   }
   raster::NormaliseBands(out);
   return out;

@@ -12,7 +12,8 @@
 //    R2_XORPEN shape drawn twice restores the surface).
 //  * Without a pen, Rectangle fills l..r-2 x t..b-2 (one pixel less on the right and at the
 //    bottom), while Ellipse, RoundRect, Pie and Chord fill their outline's pixels as well as the
-//    inside.
+//    inside; an Ellipse or RoundRect whose corners are under three pixels is a rectangle and
+//    fills like one.
 //  * Ellipses are traced quadrant by quadrant (see Quadrant below); a rounded rectangle's
 //    corners are the quadrants of its corner ellipse joined by straight edges; arcs, pies and
 //    chords take a stretch of their ellipse's outline between two radials.
@@ -464,10 +465,11 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
   const RECT clip = pen::ClipBox(dc);
   ShapePaint s;
   if (cw < 3 || ch < 3) {
-    // Corners of one or two pixels are square: the outline is the box's rectangle.
+    // Corners of one or two pixels are square: the outline is the box's rectangle, and without
+    // a pen the shape fills like a pen-less Rectangle (so a 1 x 1 ellipse paints nothing).
     s.path = RectPath(box);
     s.inside = RectBands(box.l + 1, box.t + 1, box.r - 1, box.b - 1, clip);
-    s.pen_less = RectBands(box.l, box.t, box.r, box.b, clip);
+    s.pen_less = RectBands(box.l, box.t, box.r - 1, box.b - 1, clip);
     PaintShape(dc, s);
     return;
   }
@@ -539,6 +541,9 @@ std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box,
   const std::size_t n = ring.size();
   *full = false;
   if (n < 2) return ring;
+  // A radial through the box's exact centre has no direction of its own: it points right.
+  if (2 * xs == box.l + box.r && 2 * ys == box.t + box.b) xs = box.r;
+  if (2 * xe == box.l + box.r && 2 * ye == box.t + box.b) xe = box.r;
   const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
   const i64 sx = 2 * xs - cx2, sy = 2 * ys - cy2, ex = 2 * xe - cx2, ey = 2 * ye - cy2;
   if (Orient(sx, sy, ex, ey) == 0 && static_cast<i128>(sx) * ex + static_cast<i128>(sy) * ey > 0)
@@ -620,7 +625,7 @@ bool PaintArcShape(DC& dc, ArcKind kind, int l, int t, int r, int b, int xs, int
     // An arc is an open line and uses no brush; a one-pixel pen leaves out its last point, as
     // LineTo does. Coinciding radials draw the whole ellipse.
     if (!dc.pen || stretch.size() < 2) return true;
-    pen::StrokePath(dc, stretch.data(), static_cast<int>(stretch.size()), full);
+    pen::StrokePath(dc, stretch.data(), static_cast<int>(stretch.size()), false);
     return true;
   }
   if (kind == ArcKind::kPie) stretch.insert(stretch.begin(), Pt((box.l + box.r) >> 1, (box.t + box.b) >> 1));
@@ -699,7 +704,7 @@ int FillRect(const HDC& hdc, const RECT& rc, const HBRUSH& brush) {
   // Reversed corners fill the same pixels, as PatBlt does with negative extents.
   const Box box = Normalise(rc.left, rc.top, rc.right, rc.bottom);
   raster::FillBands(dc, RectBands(box.l, box.t, box.r, box.b, pen::ClipBox(dc)),
-            raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
+                    raster::RealizeBrush(dc, brush.get()), R2_COPYPEN);
   return 1;
 }
 

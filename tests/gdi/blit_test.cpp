@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "gdi/gdi.h"
 
@@ -73,10 +74,10 @@ TEST(Pixels, OnlyWritesMarkTheSurfaceAsTouched) {
 TEST(PatBlt, NegativeExtentsCoverTheSamePixelsAsPositiveOnes) {
   Surface s(6, 4);
   SelectObject(s.dc, GetStockObject(BLACK_BRUSH));
-  EXPECT_TRUE(PatBlt(s.dc, 4, 2, -3, -2, PATCOPY));  // columns 2..4, rows 1..2
-  EXPECT_TRUE(PatBlt(s.dc, 0, 0, 0, 5, PATCOPY));    // zero width: nothing
-  EXPECT_TRUE(PatBlt(s.dc, 0, 3, 2, -1, DSTINVERT)); // height -1: row 3 only
-  EXPECT_FALSE(PatBlt(s.dc, 0, 0, 6, 4, SRCCOPY));   // no source to read
+  EXPECT_TRUE(PatBlt(s.dc, 4, 2, -3, -2, PATCOPY));   // columns 2..4, rows 1..2
+  EXPECT_TRUE(PatBlt(s.dc, 0, 0, 0, 5, PATCOPY));     // zero width: nothing
+  EXPECT_TRUE(PatBlt(s.dc, 0, 3, 2, -1, DSTINVERT));  // height -1: row 3 only
+  EXPECT_FALSE(PatBlt(s.dc, 0, 0, 6, 4, SRCCOPY));    // no source to read
   EXPECT_EQ(s.Picture(), "......\n..###.\n..###.\n##....\n");
 }
 
@@ -161,9 +162,9 @@ TEST(BitBlt, MonochromeConversionUsesTheRightDcColours) {
 TEST(StretchBlt, MirrorsWhenExtentsDifferInSign) {
   Surface src(3, 1), dst(3, 3);
   src.bmp->At(0, 0) = 0;
-  StretchBlt(dst.dc, 2, 0, -3, 1, src.dc, 0, 0, 3, 1, SRCCOPY);  // columns 0..2, mirrored
-  StretchBlt(dst.dc, 0, 1, 3, 1, src.dc, 2, 0, -3, 1, SRCCOPY);  // mirrored through the source
-  StretchBlt(dst.dc, 2, 2, -3, 1, src.dc, 2, 0, -3, 1, SRCCOPY); // both: not mirrored
+  StretchBlt(dst.dc, 2, 0, -3, 1, src.dc, 0, 0, 3, 1, SRCCOPY);   // columns 0..2, mirrored
+  StretchBlt(dst.dc, 0, 1, 3, 1, src.dc, 2, 0, -3, 1, SRCCOPY);   // mirrored through the source
+  StretchBlt(dst.dc, 2, 2, -3, 1, src.dc, 2, 0, -3, 1, SRCCOPY);  // both: not mirrored
   EXPECT_EQ(dst.Picture(), "..#\n..#\n#..\n");
 }
 
@@ -183,9 +184,52 @@ TEST(StretchBlt, ShrinkModesKeepOrCombineEliminatedPixels) {
   EXPECT_EQ(dst.Picture(), "#...##\n....#.\n");
 }
 
+// The source pixels a stretch takes, as indices into a row (or column) of distinct pixels:
+// ratios and mirrorings the reference pictures do not show.
+std::vector<int> Taken(int nd, int ns, bool vertical, int mode = COLORONCOLOR, bool mirror = false) {
+  Surface src(vertical ? 1 : ns, vertical ? ns : 1), dst(vertical ? 1 : nd, vertical ? nd : 1);
+  for (int i = 0; i < ns; ++i)
+    (vertical ? src.bmp->At(0, i) : src.bmp->At(i, 0)) = static_cast<std::uint32_t>(1 << i);
+  SetStretchBltMode(dst.dc, mode);
+  const int o = mirror ? nd - 1 : 0, n = mirror ? -nd : nd;
+  if (vertical)
+    StretchBlt(dst.dc, 0, o, 1, n, src.dc, 0, 0, 1, ns, SRCCOPY);
+  else
+    StretchBlt(dst.dc, o, 0, n, 1, src.dc, 0, 0, ns, 1, SRCCOPY);
+  std::vector<int> out;
+  for (int i = 0; i < nd; ++i) {
+    const std::uint32_t v = vertical ? dst.bmp->At(0, i) : dst.bmp->At(i, 0);
+    int k = 0;
+    while (k < 31 && (v >> k) != 1) ++k;
+    out.push_back(mode == COLORONCOLOR ? k : static_cast<int>(v));
+  }
+  return out;
+}
+
+TEST(StretchBlt, SourcePixelsFollowTheWalkOfTheLongerExtent) {
+  using V = std::vector<int>;
+  // Enlarging: a destination centre on a source pixel edge takes the pixel before it (5 -> 7
+  // puts pixel 3's centre on the edge of source pixels 2 and 3).
+  EXPECT_EQ(Taken(7, 5, false), (V{0, 1, 1, 2, 3, 3, 4}));
+  EXPECT_EQ(Taken(7, 5, true), (V{0, 1, 1, 2, 3, 3, 4}));
+  // Shrinking 7 -> 5 groups the source as {0} {1 2} {3} {4 5} {6}: a row keeps the last of each
+  // group, a column the first; 6 -> 4 groups it {0 1} {2} {3 4} {5}.
+  EXPECT_EQ(Taken(5, 7, false), (V{0, 2, 3, 5, 6}));
+  EXPECT_EQ(Taken(5, 7, true), (V{0, 1, 3, 4, 6}));
+  EXPECT_EQ(Taken(4, 6, false), (V{1, 2, 4, 5}));
+  // Mirrored, the walk starts at the destination's origin on the right.
+  EXPECT_EQ(Taken(5, 7, false, COLORONCOLOR, true), (V{6, 5, 3, 2, 0}));
+  // One destination pixel from five source pixels walks four of them.
+  EXPECT_EQ(Taken(1, 5, false), (V{3}));
+  // WHITEONBLACK ORs each group together (AND would lose every bit of these pixels).
+  EXPECT_EQ(Taken(4, 6, false, WHITEONBLACK), (V{0b11, 0b100, 0b11000, 0b100000}));
+  EXPECT_EQ(Taken(1, 5, true, WHITEONBLACK), (V{0b1111}));
+}
+
 TEST(StretchBlt, HugeAndDegenerateExtentsAreSafe) {
   Surface src(1, 1, kRed), dst(5, 5);
-  EXPECT_TRUE(StretchBlt(dst.dc, -1000000000, -1000000000, 2000000000, 2000000000, src.dc, 0, 0, 1, 1, SRCCOPY));
+  EXPECT_TRUE(
+      StretchBlt(dst.dc, -1000000000, -1000000000, 2000000000, 2000000000, src.dc, 0, 0, 1, 1, SRCCOPY));
   EXPECT_EQ(dst.At(0, 0), kRed);
   EXPECT_EQ(dst.At(4, 4), kRed);
   Surface big(50, 50, kBlue);

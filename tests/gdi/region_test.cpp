@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
+#include "canvas.h"
 #include "gdi/gdi.h"
 #include "gdi/polyfill.h"
-#include "canvas.h"
 
 namespace {
 
@@ -189,9 +189,9 @@ TEST(RegionShape, EllipticRegionsAreOnePixelSmallerThanTheirBox) {
   // A flat ellipse keeps its full width on the middle row.
   EXPECT_TRUE(EqualRgn(CreateEllipticRgn(0, 0, 40, 3), CreateRectRgn(0, 0, 39, 2)));
   EXPECT_EQ(Picture(CreateEllipticRgn(0, 0, 17, 4), 17, 4),
-            ".##############..\n"
+            "...##########....\n"
             "################.\n"
-            ".##############..\n"
+            "...##########....\n"
             ".................\n");
 }
 
