@@ -6,6 +6,7 @@
 #include "app/toolpalette.h"
 #include "core/snapshot.h"
 #include "core/state.h"
+#include "effects/erasers.h"
 #include "media/jukebox.h"
 #include "pictures/picturestore.h"
 #include "platform/platform.h"
@@ -20,9 +21,44 @@ void RepaintCanvas() {
   RestoreCanvasSnapshot();
 }
 
-// The whole-canvas effects of the ERASERS and MAGIC categories come with the screen erasers;
-// until then a button of theirs leaves the canvas as it is.
-void RunScreenEffect(Action) {}
+// The whole-canvas effects of the ERASERS and MAGIC categories. WIPE and BRICKS draw their
+// variant 1..8 at random.
+void RunScreenEffect(Action action) {
+  switch (action) {
+    case Action::WipeWhite:
+      WipeScreenWhite(Random(8) + 1);
+      return;
+    case Action::Chalkboard:
+      ChalkboardScreen();
+      return;
+    case Action::Bricks:
+      BrickScreen(Random(8) + 1);
+      return;
+    case Action::Stars:
+      StarScreen();
+      return;
+    case Action::BlackHole:
+      BlackHoleScreen();
+      return;
+    case Action::Paper:
+      PaperScreen();
+      return;
+    case Action::Shade:
+      ShadeScreen();
+      return;
+    case Action::BugSplattedWindshield:
+      WindshieldScreen();
+      return;
+    case Action::Morph:
+      MorphScreen();
+      return;
+    case Action::Tunnel:
+      TunnelScreen();
+      return;
+    default:
+      return;
+  }
+}
 
 // Every screen eraser makes a new picture: the next SAVE must not replace the file the old one
 // came from, and the bucket must no longer treat the canvas as a colouring-book page. Neither

@@ -79,6 +79,9 @@ void CursorListChanged();
 void ApplyScreenCursor(int number);
 // Empties the screen's cursor list (headless Reset).
 void ClearCursorList();
+// The time between refreshes for a refresh rate in hertz, the rate kept within 24..240 Hz
+// (60 Hz for a rate the screen does not know, 0 or less).
+double ClampedFrameInterval(double hz);
 // Ends a screen-saver inhibition at process exit, if one is still held; registered with atexit
 // once the first inhibition is asked for.
 void EndInhibitionAtExit();

@@ -31,6 +31,8 @@ void SetScreenSize(int width, int height);
 // timer's due time while it runs. Paints are delivered after each timer event.
 void AdvanceClock(std::uint32_t ms);
 std::uint32_t Now();
+// The refresh rate FrameInterval answers with (Reset puts back 60 Hz).
+void SetRefreshRate(double hz);
 
 // Delivers the paints that are due.
 void Pump();

@@ -35,6 +35,7 @@ struct State {
   FakeDesktop desktop;
   bool quit = false;
   int flushes = 0;
+  double refresh_hz = 60;
   bool app_active = true;
   Window* active = nullptr;          // the active top-level window
   Window* activate_pending = nullptr;  // becomes active at the next pump
@@ -290,6 +291,9 @@ int ScreenWidth() { return S().screen_w; }
 int ScreenHeight() { return S().screen_h; }
 std::uint32_t GetTickCount() { return static_cast<std::uint32_t>(S().clock); }
 void Sleep(unsigned ms) { S().clock += ms; }
+std::uint64_t GetTickCount64() { return S().clock; }
+void SleepUntil(std::uint64_t tick) { S().clock = std::max(S().clock, tick); }
+double FrameInterval() { return detail::ClampedFrameInterval(S().refresh_hz); }
 
 // ---- test controls ---------------------------------------------------------------------------
 
@@ -308,6 +312,7 @@ void Reset() {
   s.desktop = FakeDesktop{};
   s.quit = false;
   s.flushes = 0;
+  s.refresh_hz = 60;
   s.app_active = true;
   s.active = nullptr;
   s.activate_pending = nullptr;
@@ -352,6 +357,7 @@ void AdvanceClock(std::uint32_t ms) {
 }
 
 std::uint32_t Now() { return static_cast<std::uint32_t>(S().clock); }
+void SetRefreshRate(double hz) { S().refresh_hz = hz; }
 
 void Pump() { Idle(); }
 

@@ -223,7 +223,8 @@ inline int ReleaseDC(Window& window, gdi::HDC& dc) { return ReleaseDC(&window, d
 
 // Puts on screen now what has been drawn on the window (or on every window), without
 // delivering any event: input and timers wait in the queue. For long routines such as
-// animations that show their frames before they return.
+// animations that show their frames before they return; what they draw through a DC they keep
+// from frame to frame counts too.
 void Flush(HWND window);
 void FlushAll();
 
@@ -616,6 +617,24 @@ std::uint32_t GetTickCount();
 // Blocks for ms milliseconds without delivering any event. The headless backend advances its
 // clock instead, without firing timers (a blocked program gets none).
 void Sleep(unsigned ms);
+// The same count on 64 bits: it never wraps, so routines that time their steps by it need no
+// care for the wrap after 49 days.
+std::uint64_t GetTickCount64();
+// Blocks until GetTickCount64() reaches tick (returns at once when it has), sleeping rather than
+// spinning and delivering no event. The headless backend moves its clock there, firing no timers.
+void SleepUntil(std::uint64_t tick);
+
+// ---- frames of a long routine ----------------------------------------------------------------
+
+// Milliseconds between two refreshes of the primary screen (60 Hz where the screen does not say;
+// rates outside 24..240 Hz are taken as the nearest end). The headless backend answers 60 Hz
+// unless a test sets another rate.
+double FrameInterval();
+// For a routine that animates inside one event: puts what has been drawn on the window on the
+// screen now (Flush), then sleeps until the screen's next refresh is due, so that drawing, then
+// PresentFrame, in a loop shows one frame per refresh without spinning. No event is delivered:
+// input and timers wait in the queue until the routine returns.
+void PresentFrame(HWND window);
 
 // ---- helpers shared by the backends (pure functions, tested headless) ------------------------
 

@@ -217,4 +217,19 @@ std::uint32_t GetTickCount() {
 
 void Sleep(unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+std::uint64_t GetTickCount64() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+void SleepUntil(std::uint64_t tick) {
+  using namespace std::chrono;
+  std::this_thread::sleep_until(steady_clock::time_point(duration_cast<steady_clock::duration>(milliseconds(tick))));
+}
+
+double FrameInterval() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return detail::ClampedFrameInterval(screen != nullptr ? screen->refreshRate() : 0);
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 // Windows, their surfaces and the modal-form protocol: the part that does not depend on the
 // backend.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/backend.h"
@@ -355,11 +356,31 @@ int ReleaseDC(HWND window, gdi::HDC& dc) {
 }
 
 void Flush(HWND window) {
-  if (window != nullptr) window->impl().peer->FlushNow();
+  if (window == nullptr) return;
+  // A routine that keeps one DC for many frames draws without telling the window again; what it
+  // drew is in the surface's touched box, so only that is compared.
+  if (window->Surface()) window->impl().peer->Dirty();
+  window->impl().peer->FlushNow();
 }
 
 void FlushAll() {
   for (Window* w : detail::AllWindows()) w->impl().peer->FlushNow();
+}
+
+double detail::ClampedFrameInterval(double hz) {
+  if (!(hz > 0)) hz = 60;
+  return 1000.0 / std::clamp(hz, 24.0, 240.0);
+}
+
+void PresentFrame(HWND window) {
+  Flush(window);
+  // Refreshes are taken to fall on whole multiples of the interval since the clock's start; the
+  // next one is the first at least a millisecond ahead.
+  const double interval = FrameInterval();
+  const std::uint64_t now = GetTickCount64();
+  double k = std::floor(static_cast<double>(now) / interval) + 1;
+  if (std::llround(k * interval) <= static_cast<long long>(now)) k += 1;
+  SleepUntil(static_cast<std::uint64_t>(std::llround(k * interval)));
 }
 
 // ---- Form ------------------------------------------------------------------------------------

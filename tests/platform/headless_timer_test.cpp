@@ -93,6 +93,33 @@ TEST_F(HeadlessTimer, SleepMovesTheClockWithoutFiringTimers) {
   EXPECT_EQ(fired, 1) << "the overdue timer fires once when the loop runs again";
 }
 
+TEST_F(HeadlessTimer, FramesComeAtTheRefreshRateAndShowWhatAKeptDcDrew) {
+  Window w;
+  w.SetBounds(0, 0, 20, 20);
+  w.Show();
+  headless::Pump();
+  Timer timer;
+  int fired = 0;
+  timer.OnTimer = [&] { ++fired; };
+  timer.SetInterval(5);
+  timer.SetEnabled(true);
+  gdi::HDC dc = GetDC(w);
+  std::vector<std::uint64_t> at;
+  const int flushes = headless::FlushCount();
+  for (int i = 0; i < 4; ++i) {
+    gdi::SetPixel(dc, i, 0, gdi::RGB(255, 0, 0));
+    PresentFrame(&w);
+    at.push_back(GetTickCount64());
+  }
+  EXPECT_EQ(at, (std::vector<std::uint64_t>{17, 33, 50, 67}));
+  EXPECT_EQ(headless::FlushCount() - flushes, 4) << "each frame reaches the screen";
+  EXPECT_EQ(fired, 0) << "no event is delivered between frames";
+  headless::SetRefreshRate(1000);  // taken as 240 Hz
+  EXPECT_NEAR(FrameInterval(), 1000.0 / 240, 1e-9);
+  SleepUntil(10);
+  EXPECT_EQ(GetTickCount64(), 67u) << "the clock never goes back";
+}
+
 TEST_F(HeadlessTimer, PaintsAskedByATimerAreDeliveredBeforeTheNextTimer) {
   Window w;
   w.Show();
