@@ -360,6 +360,18 @@ class NearestIndex {
     }
     return last_index_ = cache_values_[slot];
   }
+  // The first index of exactly this colour, or -1 when the palette has none.
+  int FindExact(std::uint32_t pixel) {
+    pixel &= 0xFFFFFF;
+    if (pixel == last_pixel_) return last_index_;
+    for (std::size_t slot = Hash(pixel, kExactBits); exact_keys_[slot] != kEmpty;
+         slot = (slot + 1) & (kExactSlots - 1))
+      if (exact_keys_[slot] == pixel) {
+        last_pixel_ = pixel;
+        return last_index_ = exact_values_[slot];
+      }
+    return -1;
+  }
 
  private:
   static constexpr unsigned kExactBits = 9, kCacheBits = 12;
@@ -598,7 +610,9 @@ std::string EncodeBmp24(const Bitmap& bmp, std::string* error) {
   return out;
 }
 
-std::string EncodeBmp8(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette, std::string* error) {
+namespace {
+
+std::string Encode8(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette, bool exact, std::string* error) {
   if (palette.empty() || palette.size() > 256) {
     Fail(error, "an 8-bit bitmap needs a palette of 1 to 256 colours, not " + std::to_string(palette.size()));
     return {};
@@ -619,9 +633,28 @@ std::string EncodeBmp8(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palet
   for (int y = 0; y < h; ++y) {
     const std::uint32_t* src = bmp.Row(h - 1 - y);
     std::uint8_t* dst = table + static_cast<std::size_t>(y) * stride;
-    for (int x = 0; x < w; ++x) dst[x] = nearest.Find(src[x]);
+    if (!exact) {
+      for (int x = 0; x < w; ++x) dst[x] = nearest.Find(src[x]);
+      continue;
+    }
+    for (int x = 0; x < w; ++x) {
+      const int index = nearest.FindExact(src[x]);
+      if (index < 0) return {};
+      dst[x] = static_cast<std::uint8_t>(index);
+    }
   }
   return out;
+}
+
+}  // namespace
+
+std::string EncodeBmp8(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette, std::string* error) {
+  return Encode8(bmp, palette, false, error);
+}
+
+std::string EncodeBmp8Exact(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette) {
+  std::string ignored;
+  return Encode8(bmp, palette, true, &ignored);
 }
 
 bool SaveBmp24(const std::string& path, const Bitmap& bmp, std::string* error) {

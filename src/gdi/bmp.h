@@ -96,6 +96,9 @@ enum class WriteResult { kWritten, kExists, kFailed };
 // removed and *error says why.
 WriteResult WriteFileAtomically(const std::string& path, const std::string& data, bool replace,
                                 std::string* error);
+// The same when every pixel is exactly a colour of the palette, so the file reads back as the very
+// bitmap; empty when a pixel is not (or the palette is empty or too long).
+std::string EncodeBmp8Exact(const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette);
 // Write the files, replacing what is there, through WriteFileAtomically.
 bool SaveBmp24(const std::string& path, const Bitmap& bmp, std::string* error);
 bool SaveBmp8(const std::string& path, const Bitmap& bmp, const std::vector<PALETTEENTRY>& palette,

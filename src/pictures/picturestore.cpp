@@ -40,24 +40,6 @@ Choice ChooseFrom(int mode) {
   return DialogResult ? Choice::kChosen : Choice::kCancelled;
 }
 
-// Whether every pixel is one of the palette's colours.
-bool AllPixelsIn(const gdi::Bitmap& picture, const std::vector<gdi::PALETTEENTRY>& palette) {
-  std::vector<std::uint32_t> colours;
-  for (const gdi::PALETTEENTRY& e : palette) colours.push_back((e.peRed << 16) | (e.peGreen << 8) | e.peBlue);
-  std::sort(colours.begin(), colours.end());
-  std::uint32_t known = colours.empty() ? 0 : colours.front();
-  for (int y = 0; y < picture.Height(); ++y) {
-    const std::uint32_t* row = picture.Row(y);
-    for (int x = 0; x < picture.Width(); ++x) {
-      const std::uint32_t p = row[x] & 0xFFFFFF;
-      if (p == known) continue;  // pictures come in long runs of one colour
-      if (!std::binary_search(colours.begin(), colours.end(), p)) return false;
-      known = p;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 namespace {
@@ -94,9 +76,10 @@ std::string NewPictureName() {
 }
 
 std::string EncodePicture(const gdi::Bitmap& picture, std::string* error) {
-  if (AppPalette && !AppPalette->entries.empty() && AppPalette->entries.size() <= 256 &&
-      AllPixelsIn(picture, AppPalette->entries))
-    return gdi::EncodeBmp8(picture, AppPalette->entries, error);
+  if (AppPalette) {
+    std::string file = gdi::EncodeBmp8Exact(picture, AppPalette->entries);
+    if (!file.empty()) return file;
+  }
   return gdi::EncodeBmp24(picture, error);
 }
 
