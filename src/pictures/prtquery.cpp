@@ -14,9 +14,20 @@ namespace {
 
 constexpr gdi::COLORREF kLabelYellow = gdi::RGB(255, 255, 0);
 
-void DrawLabel(const gdi::HDC& dc, int x, int y, int height, const std::string& text) {
-  gdi::HFONT font = gdi::CreateFontA(-height, 0, 0, 0, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
-  gdi::HGDIOBJ old_font = gdi::SelectObject(dc, font);
+// Draws text at (x, y) in bold lettering of the height, made smaller where the typeface the desktop
+// has for it is too wide for the room up to right.
+void DrawLabel(const gdi::HDC& dc, int x, int y, int height, const std::string& text, int right) {
+  gdi::HFONT font;
+  gdi::HGDIOBJ old_font;
+  for (int h = height;; --h) {
+    font = gdi::CreateFontA(-h, 0, 0, 0, gdi::FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+    old_font = gdi::SelectObject(dc, font);
+    gdi::SIZE extent;
+    if (h <= 8 || !gdi::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent) ||
+        x + extent.cx <= right)
+      break;
+    gdi::SelectObject(dc, old_font);
+  }
   gdi::SetBkMode(dc, gdi::TRANSPARENT);
   gdi::SetTextColor(dc, kLabelYellow | kPaletteRelative);
   gdi::TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -58,8 +69,8 @@ class Tprtquery : public platform::Form {
   void FormPaint() {
     WindowCanvas canvas(this);
     gdi::PatBlt(canvas.dc(), 0, 0, ClientWidth(), ClientHeight(), gdi::BLACKNESS);
-    DrawLabel(canvas.dc(), 133, 59, 32, "OR");
-    DrawLabel(canvas.dc(), 159, 134, 19, "Replace This Older Picture");
+    DrawLabel(canvas.dc(), 133, 59, 32, "OR", 215);
+    DrawLabel(canvas.dc(), 159, 134, 19, "Replace This Older Picture", ClientWidth() - 4);
   }
 
   void DrawNewButton() {
