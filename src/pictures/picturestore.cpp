@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -49,6 +50,20 @@ gdi::SIZE PictureSize() {
   if (CanvasWindow && CanvasWindow->Surface())
     return {CanvasWindow->ClientWidth(), CanvasWindow->ClientHeight()};
   return {CanvasWidth, CanvasHeight};
+}
+
+// A save that was killed half way leaves its hidden temporary file (".UP1234AB.BMP.x7Gq2z")
+// behind; the next save clears away those over an hour old, which no save can still be writing.
+void RemoveStaleSaves(const std::string& dir) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const auto limit = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code entry_ec;
+    if (MatchesNoCase(".UP*.BMP.??????", it->path().filename().string()) && it->is_regular_file(entry_ec) &&
+        it->last_write_time(entry_ec) < limit && !entry_ec)
+      fs::remove(it->path(), entry_ec);
+  }
 }
 
 }  // namespace
@@ -117,6 +132,7 @@ void SavePicture() {
   const std::string target = replacing ? CurrentPictureName : DataPath("user/" + NewPictureName());
   std::error_code ec;  // a folder that went away is made again; one that cannot be is reported below
   std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ec);
+  RemoveStaleSaves(std::filesystem::path(target).parent_path().string());
   std::string error = "the canvas cannot be copied";
   gdi::HBITMAP picture = CopyCanvas();
   const std::string data = picture ? EncodePicture(*picture, &error) : std::string();

@@ -95,10 +95,17 @@ TEST_F(PicturesTest, OpenAndDeleteOfAnEmptySetSayThereAreNoPicturesAndShowNoBrow
 }
 
 TEST_F(PicturesTest, SaveMakesANewPictureThenAsksAndReplacesThatSameFile) {
+  // What a killed save left behind an hour ago goes; what one may still be writing stays.
+  std::ofstream(DataDir + "user/.UPOLD111.BMP.abcdef") << "x";
+  fs::last_write_time(DataDir + "user/.UPOLD111.BMP.abcdef",
+                      fs::file_time_type::clock::now() - std::chrono::hours(2));
+  std::ofstream(DataDir + "user/.UPNEW111.BMP.abcdef") << "x";
   FillCanvas(kRed);
   AnswerForms(100, 100, /*replace=*/true);
   SavePicture();
   EXPECT_EQ(queries_, 0);
+  EXPECT_FALSE(fs::exists(DataDir + "user/.UPOLD111.BMP.abcdef"));
+  EXPECT_TRUE(fs::remove(DataDir + "user/.UPNEW111.BMP.abcdef"));
   ASSERT_EQ(SavedFiles().size(), 1u);
   const std::string name = SavedFiles()[0];
   EXPECT_TRUE(MatchesNoCase("UP??????.BMP", name)) << name;
