@@ -364,5 +364,18 @@ TEST_F(PicturesTest, SetsMatchWithoutCaseKeepTheirOrderAndOfferAtMost250) {
   EXPECT_EQ(set.back(), DataDir + "user/UP100249.BMP");
 }
 
+TEST_F(PicturesTest, PicturesInFoldersWithLongPathsSaveAndOpen) {
+  DataDir += std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(120, 'f') + "/";
+  FillCanvas(kBlue);
+  SavePicture();
+  EXPECT_GT(CurrentPictureName.size(), 380u);
+  const std::string saved = CurrentPictureName;
+  FillCanvas(kWhite);
+  AnswerForms(150, 100);
+  OpenPicture();
+  EXPECT_EQ(ChosenFile, saved);
+  EXPECT_EQ(CanvasPixel(10, 10), kBlue);
+}
+
 }  // namespace
 }  // namespace pd::testing
