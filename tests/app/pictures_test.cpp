@@ -1,6 +1,7 @@
 // The picture store and the thumbnail browser driven headless: OPEN, SAVE with its query, DELETE,
 // BACKGROUNDS and COLORBOOK, the sets and their order, paging, and the files a save leaves.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
@@ -190,6 +191,15 @@ TEST_F(PicturesTest, AFailedWriteSaysWhyAndKeepsTheOlderPictureAndItsName) {
   EXPECT_NE(hl::Dialogs().asked[1].text.find("File too large"), std::string::npos)
       << hl::Dialogs().asked[1].text;
 
+  // A folder the child may not write to (the permission does not hold back the superuser).
+  if (geteuid() != 0) {
+    fs::permissions(DataDir + "user", fs::perms::owner_read | fs::perms::owner_exec);
+    CurrentPictureName.clear();
+    SavePicture();
+    fs::permissions(DataDir + "user", fs::perms::owner_all);
+    EXPECT_TRUE(CurrentPictureName.empty());
+    EXPECT_NE(hl::Dialogs().asked.back().text.find("Permission denied"), std::string::npos);
+  }
   // A folder that cannot take the file (here a file stands where the folder should be).
   fs::remove_all(DataDir + "user");
   std::ofstream(DataDir + "user") << "x";
