@@ -7,9 +7,12 @@
 #include "core/snapshot.h"
 #include "media/sound.h"
 #include "platform/platform.h"
+#include "tools/brushes.h"
 #include "tools/helpers.h"
+#include "tools/nibs.h"
 #include "tools/pens.h"
 #include "tools/shapes.h"
+#include "tools/sprays.h"
 
 namespace pd {
 
@@ -37,11 +40,22 @@ void ForcePenSize(int size) {
   PenSize = size;
 }
 
-void CrazyPenStart(int, int) {
-  ForcePenSize(2);
+// The nib brushes fill their colours at the press (MAGIC BRUSH again at every move) and draw
+// the nib from the last point to the new one.
+void NibStart(int x, int y) {
+  FillNibColours(CurrentTool);
+  NibStroke(x, y, x + 1, y);
 }
-void RibbonStart(int, int) {
+void NibDrag(int x, int y, COLORREF) {
+  NibStroke(LastX, LastY, x, y);
+}
+void CrazyPenStart(int x, int y) {
+  ForcePenSize(2);
+  NibStart(x, y);
+}
+void RibbonStart(int x, int y) {
   ForcePenSize(10);
+  NibStart(x, y);
 }
 void RestorePenSizeEnd(int, int) {
   RestoreForcedPenSize();
@@ -98,7 +112,20 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[1] = {PencilStart, PencilDrag, nullptr};
   t[2] = {[](int x, int y) { StringArtStroke(x, y, CurrentColour); },
           [](int x, int y, COLORREF c) { StringArtStroke(x, y, c); }};
-  t[5] = {CrazyPenStart, nullptr, RestorePenSizeEnd};
+  t[3] = {[](int x, int y) { Sparkle(x, y, CurrentColour); },
+          [](int x, int y, COLORREF c) { Sparkle(x, y, c); }};
+  t[4] = {[](int x, int y) { GrassTuft(x, y, GrassKind); },
+          [](int x, int y, COLORREF) { GrassTuft(x, y, GrassKind); }};
+  t[5] = {CrazyPenStart, NibDrag, RestorePenSizeEnd};
+  t[6] = {[](int x, int y) {
+            BugSplat(x, y, CurrentColour);
+            PlaySoundEffect(33);
+          },
+          [](int x, int y, COLORREF c) { BugSplat(x, y, c); }};
+  t[7] = {[](int x, int y) { ObjectShape(x, y, ObjectKind, CurrentColour); },
+          [](int x, int y, COLORREF c) { ObjectShape(x, y, ObjectKind, c); }};
+  t[9] = {[](int x, int y) { SprayPaint(x, y, PenSize, SprayMode); },
+          [](int x, int y, COLORREF) { SprayPaint(x, y, PenSize, SprayMode); }};
   t[10] = {[](int x, int y) {
              PenStroke(x, y, x, y, 2 * PenSize, CurrentColour);
              ChalkDust(x, y);
@@ -113,7 +140,18 @@ std::array<ToolPhases, kToolCount> BuildTable() {
            [](int x, int y, COLORREF) { QuillSegment(12, LastX, LastY, x, y); }};
   t[13] = {[](int x, int y) { QuillSegment(13, x, y, x, y); },
            [](int x, int y, COLORREF) { QuillSegment(13, LastX, LastY, x, y); }};
-  t[20] = t[29] = t[30] = {RibbonStart, nullptr, RestorePenSizeEnd};
+  t[14] = {NibStart, NibDrag};
+  t[15] = {NibStart, [](int x, int y, COLORREF) {
+             FillNibColours(15);
+             NibStroke(LastX, LastY, x, y);
+           }};
+  t[17] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF c) { Garland(LastX, LastY, x, y, c); }};
+  t[19] = {[](int x, int y) { FireworkBurst(x, y); }, [](int x, int y, COLORREF) { FireworkBurst(x, y); }};
+  t[20] = t[29] = t[30] = {RibbonStart, NibDrag, RestorePenSizeEnd};
+  t[21] = {[](int x, int y) { TouchUp(x, y, true); }, [](int x, int y, COLORREF) { TouchUp(x, y, false); }};
+  t[22] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
+           [](int x, int y, COLORREF) { Drip(LastX, LastY, x, y); }};
   t[23] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
            [](int x, int y, COLORREF c) { PenStroke(AnchorX, AnchorY, x, y, PenSize, c); }};
   t[24] = {[](int x, int y) { PenStroke(x, y, x + 1, y, PenSize, CurrentColour); },
@@ -121,6 +159,12 @@ std::array<ToolPhases, kToolCount> BuildTable() {
              PenStroke(AnchorX, AnchorY, x, y, PenSize, c);
              PropellerBlade(x, y, c);
            }};
+  t[25] = {[](int x, int y) { Roll(x, y, RollerKind); },
+           [](int x, int y, COLORREF) { Roll(x, y, RollerKind); }};
+  t[26] = {[](int x, int y) { OpenBubble(x, y, CurrentColour); },
+           [](int x, int y, COLORREF c) { OpenBubble(x, y, c); }};
+  t[27] = {[](int x, int y) { ShadedBubble(x, y, CurrentColour); },
+           [](int x, int y, COLORREF c) { ShadedBubble(x, y, c); }};
   t[31] = ShapeRow<RectangleShape, 9>();
   t[32] = ShapeRow<RoundedRectangleShape, 13>();
   t[33] = ShapeRow<EllipseShape, 26>();
@@ -133,6 +177,15 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[56] = {[](int x, int y) { ArcBurst(x, y, CurrentColour); },
            [](int x, int y, COLORREF) { ArcBurst(x, y, InchwormColour()); }};
   t[57] = {[](int x, int y) { EraserSquare(x, y); }, [](int x, int y, COLORREF) { EraserSquare(x, y); }};
+  t[58] = {[](int x, int y) {
+    PlaySoundEffect(48);
+    BucketFill(x, y, FillStyle);
+  }};
+  t[61] = {[](int x, int y) { Spread(x, y); }, [](int x, int y, COLORREF) { Spread(x, y); }};
+  t[62] = {[](int x, int y) { Split(x, y); }, [](int x, int y, COLORREF) { Split(x, y); }};
+  t[85] = {[](int x, int y) { Charcoal(x, y, CurrentColour); },
+           [](int x, int y, COLORREF) { Charcoal(x, y, CurrentColour); }};
+  t[87] = {[](int x, int y) { Pastel(x, y); }, [](int x, int y, COLORREF) { Pastel(x, y); }};
   return t;
 }
 
