@@ -34,7 +34,7 @@ foreach(_n 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 23 24 28 43 44 45
         76 77 78 79 84)
   list(APPEND PD_ARTWORK_FILES a${_n}.kvr)
 endforeach()
-list(APPEND PD_ARTWORK_FILES fstyles.kvr)
+list(APPEND PD_ARTWORK_FILES fstyles.kvr a930.kvr a931.kvr a932.kvr)
 list(APPEND PD_ARTWORK_FILES jukebox.kvr sndon.kvr sndoff.kvr muson.kvr musoff.kvr jukeok.kvr)
 # The thumbnail browser, the save query, the backgrounds and the colouring-book pages.
 list(APPEND PD_ARTWORK_FILES a85.kvr savenew.kvr)

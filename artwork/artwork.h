@@ -40,6 +40,8 @@ void DrawBrowserPictures(const fs::path& dir);
 // colouring-book pages, 1024 x 676.
 void DrawBackgrounds(const fs::path& dir);
 void DrawColouringPages(const fs::path& dir);
+// "a930.kvr", "a931.kvr" and "a932.kvr": the sprite sheets of BOMB, TRAIN and BILLY BRUSH.
+void DrawSprites(const fs::path& dir);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
 

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);
+    art::DrawSprites(dir);
     art::DrawBrowserPictures(dir);
     art::DrawBackgrounds(dir);
     art::DrawColouringPages(dir);

@@ -5,6 +5,7 @@
 #include "app/tooltable.h"
 #include "core/canvas.h"
 #include "core/snapshot.h"
+#include "effects/sprites.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "tools/brushes.h"
@@ -170,7 +171,9 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[33] = ShapeRow<EllipseShape, 26>();
   t[34] = ShapeRow<TriangleOfKind, 0>();
   t[35] = ShapeRow<TrapezoidOfKind, 25>();
-  t[47] = {nullptr, nullptr, BombEnd};
+  t[47] = {DropBomb, nullptr, BombEnd};
+  t[48] = {LayTrack, nullptr, nullptr};
+  t[50] = {SkiDown, nullptr, nullptr};
   t[52] = {[](int x, int y) { WedgeOutline(x, y); }, [](int x, int y, COLORREF) { WedgeOutline(x, y); }};
   t[54] = {ParallelogramBoxStart, ParallelogramBoxDrag, ParallelogramBoxEnd};
   t[55] = {nullptr, ParallelogramSlantDrag, ParallelogramSlantEnd};

@@ -65,7 +65,7 @@ struct MixerPlayer::Impl {
   using Clock = std::chrono::steady_clock;
 
   struct Command {
-    enum Kind { kEffect, kSong, kStop, kQuery, kQuit };
+    enum Kind { kEffect, kEffectToEnd, kSong, kStop, kQuery, kQuit };
     Kind kind = kStop;
     std::string path;
     int song = 0;
@@ -82,6 +82,8 @@ struct MixerPlayer::Impl {
   bool open_finished = false;
   std::string driver;
   bool device_open = false;
+  // How long the last sound played to its end lasts, in milliseconds (0 when it did not play).
+  std::uint64_t to_end_ms = 0;
 
   // The user-interface thread's own: the song it last started and has neither stopped nor heard
   // end (0 for none). Only that song's end is reported.
@@ -242,16 +244,29 @@ struct MixerPlayer::Impl {
   }
 
   void Carry(const Command& command) {
-    if (command.kind == Command::kEffect || command.kind == Command::kSong) last_sound = Clock::now();
+    if (command.kind != Command::kStop && command.kind != Command::kQuery && command.kind != Command::kQuit)
+      last_sound = Clock::now();
     switch (command.kind) {
-      case Command::kEffect: {
+      case Command::kEffect:
+      case Command::kEffectToEnd: {
+        {
+          std::lock_guard<std::mutex> hold(lock);
+          to_end_ms = 0;
+        }
         if (!TryOpen()) return;
         // A missing or unreadable file is silent and leaves the sound playing alone.
         Mix_Chunk* chunk = Mix_LoadWAV(command.path.c_str());
         if (!chunk) return;
-        Mix_PlayChannel(0, chunk, 0);
+        const bool playing = Mix_PlayChannel(0, chunk, 0) == 0;
         if (effect) Mix_FreeChunk(effect);
         effect = chunk;
+        int rate = 0, channels = 0;
+        Uint16 format = 0;
+        if (playing && command.kind == Command::kEffectToEnd && Mix_QuerySpec(&rate, &format, &channels) != 0) {
+          const std::uint64_t frame_bytes = static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+          std::lock_guard<std::mutex> hold(lock);
+          if (frame_bytes > 0 && rate > 0) to_end_ms = chunk->alen * 1000ull / (frame_bytes * rate);
+        }
         return;
       }
       case Command::kSong:
@@ -301,6 +316,17 @@ MixerPlayer::~MixerPlayer() {
 
 void MixerPlayer::PlayEffect(int, const std::string& path) {
   impl_->Push({Impl::Command::kEffect, path, 0});
+}
+
+void MixerPlayer::PlayToEnd(const std::string& path) {
+  impl_->Push({Impl::Command::kEffectToEnd, path, 0});
+  Sync();
+  std::uint64_t ms = 0;
+  {
+    std::lock_guard<std::mutex> hold(impl_->lock);
+    ms = impl_->to_end_ms;
+  }
+  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void MixerPlayer::PlaySong(const std::string& path) {

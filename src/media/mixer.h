@@ -50,6 +50,8 @@ class MixerPlayer final : public SoundPlayer {
   void PlayEffect(int number, const std::string& path) override;
   void PlaySong(const std::string& path) override;
   void StopSong() override;
+  // Waits for the sound thread to start the sound, then sleeps for as long as it plays.
+  void PlayToEnd(const std::string& path) override;
 
   // Waits until the sound thread has carried out everything asked of it before the call.
   void Sync();

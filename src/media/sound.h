@@ -16,6 +16,9 @@ class SoundPlayer {
   // Starts a MIDI song; Stop ends it without starting the next one.
   virtual void PlaySong(const std::string& path) = 0;
   virtual void StopSong() = 0;
+  // Plays a wave file and returns when it has played to its end (a new sound first stops the one
+  // playing). Returns at once when there is no sound device or no such file, and by default.
+  virtual void PlayToEnd(const std::string& path) { (void)path; }
 };
 
 // The player in use; never null (a silent one until the program installs a real one).
