@@ -74,6 +74,9 @@ const std::vector<Picture>& Pictures() {
     for (const auto& panel : art::PanelPictures()) p.push_back({panel.name, panel.width, panel.height});
     p.push_back({"a85.kvr", 626, 436});
     p.push_back({"savenew.kvr", 75, 75});
+    p.push_back({"a930.kvr", 317, 103});
+    p.push_back({"a931.kvr", 317, 103});
+    p.push_back({"a932.kvr", 262, 103});
     for (int i = 1; i <= 8; ++i) {
       p.push_back({"art/level" + std::to_string(i) + ".bmp", 1024, 676});
       p.push_back({"art/cb" + std::to_string(i) + ".bmp", 1024, 676});
@@ -399,6 +402,34 @@ TEST_F(ArtworkTest, EraserCursorsOutlineTheSquareOfTheirPenSize) {
     const auto [hx, hy] = hot.at(n);
     const gdi::RECT box = CoveredBox(c);
     EXPECT_EQ(box, (gdi::RECT{hx - h, hy - h, hx + h - 1, hy + h - 1})) << "cursor " << n;
+  }
+}
+
+// Every frame of a sprite sheet is a figure: the mask row (y 54) black where it covers the canvas
+// and white elsewhere, the image row (y 1) black wherever the mask is white.
+TEST_F(ArtworkTest, SpriteFramesAreFiguresWithTheirMasks) {
+  struct Sheet {
+    const char* name;
+    int w;
+    std::vector<int> xs;
+  } sheets[] = {{"a930.kvr", 76, {1, 81, 161, 241}},
+                {"a931.kvr", 76, {1, 81, 161, 241}},
+                {"a932.kvr", 49, {1, 54, 107, 160, 213}}};
+  for (const Sheet& sheet : sheets) {
+    const gdi::HBITMAP b = Load(sheet.name);
+    ASSERT_TRUE(b) << sheet.name;
+    for (int x0 : sheet.xs) {
+      int covered = 0, stray = 0;
+      for (int y = 0; y < 49; ++y)
+        for (int x = x0; x < x0 + sheet.w; ++x) {
+          const auto mask = At(b, x, 54 + y), image = At(b, x, 1 + y);
+          covered += mask == gdi::RGB(0, 0, 0);
+          stray += (mask != gdi::RGB(0, 0, 0) && mask != gdi::RGB(255, 255, 255)) ||
+                   (mask == gdi::RGB(255, 255, 255) && image != gdi::RGB(0, 0, 0));
+        }
+      EXPECT_EQ(stray, 0) << sheet.name << " frame at " << x0;
+      EXPECT_GT(covered, 49 * sheet.w / 8) << sheet.name << " frame at " << x0;
+    }
   }
 }
 
