@@ -178,11 +178,24 @@ void BrushSpan(DC& dc, int y, int x0, int x1, const BrushPaint& brush, int rop2)
   const std::uint8_t* paint = brush.paint.data() + static_cast<std::size_t>(py) * brush.w;
   const bool mono = dc.surface->IsMono();
   if (rop2 == R2_COPYPEN) {
+    // A transparent hatch paints few pixels of a row, often none: those rows are left alone and
+    // the others visit only the columns of their painted phases.
+    int painted = 0;
+    for (int i = 0; i < brush.w; ++i) painted += paint[i] != 0;
+    if (painted == 0) return;
     ForEachVisible(dc, y, x0, x1, [&](int a, int b) {
       std::uint32_t* row = dc.surface->Row(y);
-      int px = PatternPhase(a, brush.org.x, brush.w);
+      const int first = PatternPhase(a, brush.org.x, brush.w);
+      if (painted < brush.w) {
+        for (int i = 0; i < brush.w; ++i) {
+          if (!paint[i]) continue;
+          for (int x = a + (i - first + brush.w) % brush.w; x < b; x += brush.w) row[x] = prow[i];
+        }
+        return;
+      }
+      int px = first;
       for (int x = a; x < b; ++x) {
-        if (paint[px]) row[x] = prow[px];
+        row[x] = prow[px];
         if (++px == brush.w) px = 0;
       }
     });
