@@ -314,3 +314,24 @@ TEST(QtScaled, SurfacePixelsBecomeWholeSquaresOnADenseScreen) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(QtWindow, AWindowRegionBecomesTheWidgetsMask) {
+  Window top;
+  top.SetBorderStyle(BorderStyle::None);
+  top.SetBounds(0, 0, 40, 40);
+  const gdi::POINT triangle[3] = {{0, 0}, {40, 0}, {0, 40}};
+  top.SetWindowRgn(gdi::CreatePolygonRgn(triangle, 3, gdi::WINDING));
+  top.Show();
+  Settle();
+  const QRegion mask = WidgetOf(top).mask();
+  EXPECT_TRUE(mask.contains(QPoint(5, 5)));
+  EXPECT_FALSE(mask.contains(QPoint(35, 35)));
+  top.SetWindowRgn(nullptr);
+  EXPECT_TRUE(WidgetOf(top).mask().isEmpty());
+}
+
+}  // namespace
+}  // namespace platform
