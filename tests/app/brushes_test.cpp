@@ -288,6 +288,15 @@ TEST_F(BrushesTest, SplitterDrawsNothingWithinTwiceItsHalfSizeOfTheLeftEdge) {
   EXPECT_GT(CountWhere([&](int xx, int y, gdi::COLORREF c) { return c != stripes(xx, y); }), 0);
 }
 
+TEST_F(BrushesTest, SpreaderAtTheEdgeOnlySwapsPixelsOfThePicture) {
+  // Half the square lies off the canvas there: nothing from outside may come in.
+  FillCanvas(PaletteColours[25]);
+  CurrentTool = 61;
+  PenSize = 9;
+  Stroke({{1, 1}, {1, 50}, {W() - 2, H() - 2}, {W() - 2, 1}});
+  EXPECT_EQ(CountWhere([](int, int, gdi::COLORREF c) { return c != PaletteColours[25]; }), 0);
+}
+
 TEST_F(BrushesTest, XmasTreeHangsAnOrnamentEveryFortyPixels) {
   CurrentTool = 17;
   PenSize = 1;
