@@ -6,7 +6,7 @@ target_compile_options(pd_soundgen PRIVATE ${PD_WARNINGS})
 # Kept out of build/bin, which is the program's asset directory.
 set_target_properties(pd_soundgen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/artwork)
 
-set(PD_SOUND_NUMBERS 1 3 4 5 6 7 8 9 10 11 12 13 14 15 16 21 22 25 26 29 32 33 34 36 39 41 42 43 45 46 47 48 63)
+set(PD_SOUND_NUMBERS 1 3 4 5 6 7 8 9 10 11 12 13 14 15 16 21 22 25 26 29 32 33 34 36 39 41 42 43 45 46 47 48 63 70 71 72 73 74)
 set(_pd_sound_outputs ${PD_BIN}/snd44.kvr)
 foreach(_n IN LISTS PD_SOUND_NUMBERS)
   list(APPEND _pd_sound_outputs ${PD_BIN}/snd/snd${_n}.kvr)

@@ -386,6 +386,96 @@ Samples TypewriterBell() {
   return Finished(out);
 }
 
+// 70: BLACK HOLE. A swirling whoosh that spirals down into a deep hum, and a soft gulp as the
+// hole closes.
+Samples BlackHole() {
+  Samples swirl = BandNoise(
+      1.05, 7001,
+      [](double t) { return 2400.0 * std::pow(0.08, t / 1.05) * (1.0 + 0.25 * std::sin(kTwoPi * 9.0 * t)); },
+      2.0);
+  Shape(swirl, Swell(0.15, 1.05));
+  Samples hum = SoftTone(1.05, [](double t) {
+    return 330.0 * std::pow(0.2, t / 1.05) * (1.0 + 0.04 * std::sin(kTwoPi * 7.0 * t));
+  });
+  Shape(hum, Swell(0.3, 1.05));
+  Samples gulp = Voice(0.25, Glide(260.0, 60.0, 0.2), {{1.0, 1.0, 0.08}, {2.0, 0.3, 0.04}}, 0.003);
+  Samples out;
+  MixInto(out, swirl, 0.0, 1.0);
+  MixInto(out, hum, 0.0, 0.6);
+  MixInto(out, gulp, 1.05, 0.9);
+  return Finished(out);
+}
+
+// 71: PAPER. The sheet crackles as it is scrunched into a ball, then flies off with a whoosh.
+Samples Paper() {
+  Samples out;
+  Noise when(7101);
+  for (int i = 0; i < 26; ++i) {
+    const double at = 0.62 * i / 26.0 + 0.02 * when.Unit();
+    Samples crackle = BandNoise(0.035, 7110 + i, Flat(2500.0 + 2500.0 * when.Unit()), 1.2);
+    Shape(crackle, ExpDecay(0.006 + 0.006 * when.Unit()));
+    MixInto(out, crackle, at, 0.5 + 0.5 * when.Unit());
+  }
+  Samples toss = BandNoise(0.45, 7102, Glide(500.0, 2600.0, 0.4), 1.6);
+  Shape(toss, Swell(0.18, 0.45));
+  MixInto(out, toss, 0.72, 1.2);
+  return Finished(out);
+}
+
+// 72: SHADE. The spring ratchet clicks faster and faster as the shade whizzes up, then flaps
+// round the roller.
+Samples Shade() {
+  Samples out;
+  double at = 0.0;
+  for (int i = 0; at < 0.88; ++i) {
+    Samples click = BandNoise(0.02, 7201 + i, Flat(3200.0), 3.0);
+    Shape(click, ExpDecay(0.003));
+    Fade(click, 0.001, 0.005);
+    MixInto(out, click, at, 0.8);
+    at += 0.012 + 0.07 * std::pow(1.0 - at / 0.9, 2.0);
+  }
+  for (int i = 0; i < 3; ++i) {
+    Samples flap = LowNoise(0.08, 7250 + i, Flat(900.0));
+    Shape(flap, [swell = Swell(0.01, 0.08)](double t) { return swell(t) * std::exp(-t / 0.03); });
+    MixInto(out, flap, 0.9 + 0.07 * i, 1.6 - 0.4 * i);
+  }
+  return Finished(out);
+}
+
+// 73: BUG SPLATTED WINDSHIELD. Six splats, one for each wave of bugs, then the wiper's squeaky
+// swish.
+Samples Windshield() {
+  Samples out;
+  for (int i = 0; i < 6; ++i) {
+    Samples body = LowNoise(0.16, 7301 + i, Glide(2400.0 - 150.0 * i, 300.0, 0.1));
+    Shape(body, ExpDecay(0.04));
+    Samples thud = Voice(0.12, Glide(240.0 - 15.0 * i, 80.0, 0.08), {{1.0, 1.0, 0.04}});
+    MixInto(out, body, 0.128 * i, 1.0);
+    MixInto(out, thud, 0.128 * i, 0.5);
+  }
+  Samples swish = BandNoise(
+      0.6, 7310, [](double t) { return 700.0 + 1800.0 * std::sin(std::numbers::pi * t / 0.6); }, 1.4);
+  Shape(swish, Swell(0.2, 0.6));
+  Samples squeak = SoftTone(0.5, [](double t) { return 1500.0 + 350.0 * std::sin(kTwoPi * 2.0 * t); });
+  Shape(squeak, Swell(0.1, 0.5));
+  MixInto(out, swish, 0.78, 1.0);
+  MixInto(out, squeak, 0.82, 0.18);
+  return Finished(out);
+}
+
+// 74: MORPH. A shimmering, wobbling rise with bells stepping up as the background appears.
+Samples Morph() {
+  Samples wub = SoftTone(1.0, [](double t) {
+    return 260.0 * std::pow(2.0, t * 1.5) * (1.0 + 0.06 * std::sin(kTwoPi * 6.0 * t));
+  });
+  Shape(wub, Swell(0.2, 1.0));
+  Samples out;
+  MixInto(out, wub, 0.0, 0.7);
+  const double notes[] = {523.25, 659.26, 783.99, 1046.5, 1318.5};
+  for (int i = 0; i < 5; ++i) MixInto(out, Bell(notes[i], 0.5, 0.5), 0.18 * i, 0.5);
+  return Finished(out);
+}
+
 }  // namespace
 
 const std::vector<Effect>& Effects() {
@@ -423,6 +513,11 @@ const std::vector<Effect>& Effects() {
       {"snd/snd47.kvr", "quitting", ByeBye},
       {"snd/snd48.kvr", "start of BUCKET", Glug},
       {"snd/snd63.kvr", "start of TYPING", TypewriterBell},
+      {"snd/snd70.kvr", "BLACK HOLE screen", BlackHole},
+      {"snd/snd71.kvr", "PAPER screen", Paper},
+      {"snd/snd72.kvr", "SHADE screen", Shade},
+      {"snd/snd73.kvr", "BUG SPLATTED WINDSHIELD screen", Windshield},
+      {"snd/snd74.kvr", "MORPH screen", Morph},
       {"snd44.kvr", "BILLY BRUSH sets off (played to the end before the animation goes on)", Wheee},
   };
   return effects;

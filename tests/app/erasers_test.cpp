@@ -158,7 +158,12 @@ TEST_F(ErasersTest, EveryEraserMakesANewPictureAndKeepsTheTool) {
     CurrentPictureName = "user/UP000001.BMP";
     ColorbookMode = true;
     FillCanvas(kBlue);
+    effects_.clear();
     hl::Click(main_->Image(slot), 20, 20);
+    // The button's click, and the erasers of our own their sound.
+    if (slot >= 6) {
+      EXPECT_EQ(effects_, (std::vector<int>{6, 64 + slot}));
+    }
     EXPECT_TRUE(CurrentPictureName.empty());
     EXPECT_FALSE(ColorbookMode);
     EXPECT_EQ(CurrentTool, slot == 2 ? 47 : 33);
