@@ -155,8 +155,24 @@ void TunnelScreen() {
   const int w = CanvasWidth, h = CanvasHeight;
   const int dx = w / 25, dy = h / 25;
   for (int i = 1; i <= 12; ++i) {
-    StretchBlt(canvas.dc(), dx * i, dy * i, w - 2 * dx * i, h - 2 * dy * i, snapshot.dc(), 0, 0, w - 2, h - 2,
-               SRCCOPY);
+    const int l = dx * i, t = dy * i, cw = w - 2 * dx * i, ch = h - 2 * dy * i;
+    if (i == 12) {
+      StretchBlt(canvas.dc(), l, t, cw, ch, snapshot.dc(), 0, 0, w - 2, h - 2, SRCCOPY);
+      break;
+    }
+    // Every copy but the last is covered by the next one except for its outer band, so only the
+    // band's four sides are stretched: each onto a bitmap of its own size, with the copy placed
+    // where it lies on the canvas, so that the stretch reads and writes just the side's pixels,
+    // and then copied onto the canvas. The pixels are those of the whole copy.
+    const int l2 = l + dx, t2 = t + dy, r2 = w - l2, b2 = h - t2, r = w - l, b = h - t;
+    const RECT sides[4] = {{l, t, r, t2}, {l, b2, r, b}, {l, t2, l2, b2}, {r2, t2, r, b2}};
+    for (const RECT& side : sides) {
+      const int sw = side.right - side.left, sh = side.bottom - side.top;
+      if (sw <= 0 || sh <= 0) continue;
+      BitmapCanvas piece(CreateDIBSection32(sw, sh));
+      StretchBlt(piece.dc(), l - side.left, t - side.top, cw, ch, snapshot.dc(), 0, 0, w - 2, h - 2, SRCCOPY);
+      BitBlt(canvas.dc(), side.left, side.top, sw, sh, piece.dc(), 0, 0, SRCCOPY);
+    }
   }
 }
 

@@ -115,11 +115,18 @@ void RenderSpun(CanvasPixels& c, const RECT& box, double scale, double angle) {
     int x = box.left;
     for (; x < std::min(x0, box.right); ++x) row[x] = kWhitePixel;
     if (x0 < x1) {
-      for (x = x0; x < x1; ++x) {
-        const int u = std::clamp(static_cast<int>(u0 + du * x), 0, c.w - 1);
-        const int v = std::clamp(static_cast<int>(v0 + dv * x), 0, c.h - 1);
-        row[x] = c.picture[static_cast<std::size_t>(v) * c.w + u];
-      }
+      // In 16.16 fixed point, stepping along the row; the ends are kept inside the picture.
+      const double limit_u = c.w - 1e-6, limit_v = c.h - 1e-6;
+      const auto fixed = [](double d) { return static_cast<std::int64_t>(d * 65536.0); };
+      std::int64_t u = fixed(std::clamp(u0 + du * x0, 0.0, limit_u));
+      std::int64_t v = fixed(std::clamp(v0 + dv * x0, 0.0, limit_v));
+      const std::int64_t end_u = fixed(std::clamp(u0 + du * (x1 - 1), 0.0, limit_u));
+      const std::int64_t end_v = fixed(std::clamp(v0 + dv * (x1 - 1), 0.0, limit_v));
+      const std::int64_t n = std::max(1, x1 - 1 - x0);
+      const std::int64_t su = (end_u - u) / n, sv = (end_v - v) / n;
+      const std::uint32_t* pic = c.picture.data();
+      for (x = x0; x < x1; ++x, u += su, v += sv)
+        row[x] = pic[static_cast<std::size_t>(v >> 16) * c.w + static_cast<std::size_t>(u >> 16)];
     }
     for (x = std::max(x, x1); x < box.right; ++x) row[x] = kWhitePixel;
     c.surface->Touch(box.left, box.right, y);
@@ -165,6 +172,27 @@ void DrawHole(const HDC& dc, double cx, double cy, double r, double turn) {
 }
 
 // ---- PAPER -----------------------------------------------------------------------------------
+
+// A piece of the picture scaled onto the canvas's pixels, nearest pixel, clipped to the canvas.
+void ScalePiece(CanvasPixels& c, const RECT& from, const RECT& to) {
+  const int tw = to.right - to.left, th = to.bottom - to.top;
+  const int fw = from.right - from.left, fh = from.bottom - from.top;
+  if (tw <= 0 || th <= 0 || fw <= 0 || fh <= 0) return;
+  const int x0 = std::max(to.left, 0), x1 = std::min(to.right, c.w);
+  const int y0 = std::max(to.top, 0), y1 = std::min(to.bottom, c.h);
+  if (x0 >= x1 || y0 >= y1) return;
+  std::vector<int> column(static_cast<std::size_t>(x1 - x0));
+  for (int x = x0; x < x1; ++x)
+    column[static_cast<std::size_t>(x - x0)] =
+        from.left + static_cast<int>(static_cast<std::int64_t>(x - to.left) * fw / tw);
+  for (int y = y0; y < y1; ++y) {
+    const int sy = from.top + static_cast<int>(static_cast<std::int64_t>(y - to.top) * fh / th);
+    const std::uint32_t* src = c.picture.data() + static_cast<std::size_t>(sy) * c.w;
+    std::uint32_t* row = c.surface->Row(y);
+    for (int x = x0; x < x1; ++x) row[x] = src[column[static_cast<std::size_t>(x - x0)]];
+    c.surface->Touch(x0, x1, y);
+  }
+}
 
 // The crumpled ball: a lumpy sheet with creases and a few specks of the picture's colours.
 struct PaperBall {
@@ -393,11 +421,8 @@ void PaperScreen() {
   PlaySoundEffect(kPaperSound);
   CanvasPixels c;
   if (!c.Ok()) return;
-  const HBITMAP picture = c.PictureBitmap();
-  BitmapCanvas source(picture);
   WindowCanvas canvas(CanvasWindow);
   const HDC& dc = canvas.dc();
-  SetStretchBltMode(dc, COLORONCOLOR);
   const int cols = 8, rows = 6;
   const double cx = c.w / 2.0, cy = c.h / 2.0;
   const double ball = std::max(12.0, std::min(c.w, c.h) / 9.0);
@@ -438,8 +463,7 @@ void PaperScreen() {
         const double x = mx + (p.tx - mx) * e, y = my + (p.ty - my) * e;
         const double pw = std::max(2.0, w0 + (p.sx - w0) * e), ph = std::max(2.0, h0 + (p.sy - h0) * e);
         const int l = static_cast<int>(x - pw / 2), tp = static_cast<int>(y - ph / 2);
-        StretchBlt(dc, l, tp, static_cast<int>(pw), static_cast<int>(ph), source.dc(), p.from.left,
-                   p.from.top, p.from.right - p.from.left, p.from.bottom - p.from.top, SRCCOPY);
+        ScalePiece(c, p.from, RECT{l, tp, l + static_cast<int>(pw), tp + static_cast<int>(ph)});
         if (e > 0.15) Rectangle(dc, l, tp, l + static_cast<int>(pw), tp + static_cast<int>(ph));
         last = Union(last, RECT{l - 2, tp - 2, l + static_cast<int>(pw) + 3, tp + static_cast<int>(ph) + 3});
       }
@@ -579,7 +603,7 @@ void MorphScreen() {
   // Each 4 x 4 block turns when the rising level passes its threshold: waves that spread from the
   // middle, so the picture seems to melt into the background.
   constexpr int kBlock = 4;
-  constexpr double kSoft = 0.35;
+  constexpr double kSoft = 0.25;
   const int bw = (c.w + kBlock - 1) / kBlock, bh = (c.h + kBlock - 1) / kBlock;
   std::vector<float> threshold(static_cast<std::size_t>(bw) * bh);
   std::vector<int> level(threshold.size(), 0);
@@ -598,7 +622,7 @@ void MorphScreen() {
       bool touched = false;
       for (int i = 0; i < bw; ++i) {
         const std::size_t k = static_cast<std::size_t>(j) * bw + i;
-        const int a = t >= 1 ? 256 : static_cast<int>(256 * Clamp01((rising - threshold[k]) / kSoft));
+        const int a = t >= 1 ? 256 : 16 * static_cast<int>(16 * Clamp01((rising - threshold[k]) / kSoft));
         if (a == level[k]) continue;
         level[k] = a;
         touched = true;

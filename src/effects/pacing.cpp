@@ -1,5 +1,7 @@
 #include "effects/pacing.h"
 
+#include <time.h>
+
 #include <algorithm>
 
 #include "core/state.h"
@@ -7,19 +9,39 @@
 
 namespace pd {
 
+namespace {
+
+AnimationStats g_stats;
+
+double ThreadMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+}  // namespace
+
+const AnimationStats& LastAnimationStats() {
+  return g_stats;
+}
+
 int AnimateCanvas(int duration_ms, const std::function<void(double t)>& frame) {
   const std::uint64_t start = platform::GetTickCount64();
   const double duration = std::max(duration_ms, 1);
-  int frames = 0;
+  g_stats = {};
   for (double t = 0; t < 1;) {
     const double passed = static_cast<double>(platform::GetTickCount64() - start);
     t = std::min(1.0, passed / duration);
+    const double began = ThreadMs();
     // The first frame comes at once; it shows a sliver of the way so that something moves.
     frame(std::max(t, 1e-3));
-    ++frames;
+    const double took = ThreadMs() - began;
+    ++g_stats.frames;
+    g_stats.longest_ms = std::max(g_stats.longest_ms, took);
+    g_stats.total_ms += took;
     platform::PresentFrame(CanvasWindow);
   }
-  return frames;
+  return g_stats.frames;
 }
 
 int SweepCanvas(int steps, int duration_ms, const std::function<void(int from, int to)>& draw) {

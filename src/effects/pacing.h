@@ -20,6 +20,15 @@ namespace pd {
 // refresh rate. Returns the number of frames.
 int AnimateCanvas(int duration_ms, const std::function<void(double t)>& frame);
 
+// What the last AnimateCanvas (or SweepCanvas) did: its frames and the longest and total time its
+// drawing took, in milliseconds of the thread's processor time (waiting not counted).
+struct AnimationStats {
+  int frames = 0;
+  double longest_ms = 0;
+  double total_ms = 0;
+};
+const AnimationStats& LastAnimationStats();
+
 // A sweep of `steps` drawing steps spread evenly over about duration_ms: each frame draws the
 // steps [from, to) due by then, at least one. Returns the number of frames.
 int SweepCanvas(int steps, int duration_ms, const std::function<void(int from, int to)>& draw);

@@ -116,7 +116,8 @@ TEST_F(ErasersTest, StarsOnA640WideCanvasAreTheGeneratorsNext3201Points) {
 }
 
 TEST_F(ErasersTest, TunnelTwiceWorksFromThePictureBeforeTheSecondPress) {
-  // A picture of four coloured quarters, so that every nested copy shows.
+  Restart(643, 481);
+  // A picture half black and half white, so that every nested copy shows.
   {
     WindowCanvas canvas(&Canvas());
     gdi::PatBlt(canvas.dc(), 0, 0, CanvasWidth / 2, CanvasHeight, gdi::BLACKNESS);
