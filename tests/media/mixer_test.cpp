@@ -248,5 +248,25 @@ TEST_F(MixerTest, TheDeviceClosesWhenQuietAndOpensForTheNextSound) {
   EXPECT_GT(Peak(ReadRawSamples(out)), 1000);
 }
 
+// A sound played to its end holds the caller for its length; without a device, or without the
+// file, it returns at once.
+TEST_F(MixerTest, ASoundPlayedToItsEndHoldsTheCallerForItsLength) {
+  WriteToneWav(dir_ / "snd44.kvr", 0.6);
+  auto timed = [](const std::string& path) {
+    const auto start = std::chrono::steady_clock::now();
+    Sound().PlayToEnd(path);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  Install(std::make_unique<MixerPlayer>()).DriverName();
+  EXPECT_LT(timed((dir_ / "snd44.kvr").string()), 0.3);
+  UseDiskDevice("to_end.raw", 5);
+  Install(std::make_unique<MixerPlayer>()).DriverName();
+  const double held = timed((dir_ / "snd44.kvr").string());
+  EXPECT_GE(held, 0.59);
+  EXPECT_LT(held, 2.0);
+  EXPECT_LT(timed((dir_ / "missing.kvr").string()), 0.3);
+}
+
 }  // namespace
 }  // namespace pd::testing
