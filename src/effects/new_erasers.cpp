@@ -88,48 +88,80 @@ void RenderSpun(CanvasPixels& c, const RECT& box, double scale, double angle) {
   const double cs = std::cos(angle), sn = std::sin(angle);
   const bool none = scale < 1e-3;
   const double du = none ? 0 : cs / scale, dv = none ? 0 : -sn / scale;
-  for (int y = box.top; y < box.bottom; ++y) {
-    std::uint32_t* row = c.surface->Row(y);
-    int x0 = box.left, x1 = box.right;
-    // Source point of pixel x: (u0 + du x, v0 + dv x); only the span inside the picture fetches.
-    const double ry = y + 0.5 - cy;
-    const double u0 = none ? -1 : cx + (-cx * cs + ry * sn) / scale + 0.5 * du;
-    const double v0 = none ? -1 : cy + (cx * sn + ry * cs) / scale + 0.5 * dv;
-    auto narrow = [&](double a, double b, double hi) {
-      // lo = 0 <= a + b x < hi
-      if (std::abs(b) < 1e-12) {
-        if (a < 0 || a >= hi) x1 = x0;
-        return;
+  // On a large canvas each row worked out serves the row below it too: the picture is spinning
+  // too fast for the eye to miss the second row, and the frame costs half as much.
+  const int pitch = static_cast<std::int64_t>(c.w) * c.h > (1 << 20) ? 2 : 1;
+  // Rows are worked in bands, and each band in columns of kTile pixels, so that the slanting
+  // reads of a turned picture stay within a few of its rows at a time.
+  constexpr int kBand = 32, kTile = 64;
+  struct Span {
+    int x0, x1;
+    std::int64_t u, v, su, sv;  // 16.16 source point at x0 and its step per pixel
+  };
+  std::array<Span, kBand> spans{};
+  const std::uint32_t* pic = c.picture.data();
+  for (int band = box.top; band < box.bottom; band += kBand * pitch) {
+    int rows = 0;
+    for (int y = band; y < std::min(box.bottom, band + kBand * pitch); y += pitch, ++rows) {
+      std::uint32_t* row = c.surface->Row(y);
+      int x0 = box.left, x1 = box.right;
+      // Source point of pixel x: (u0 + du x, v0 + dv x); only the span inside the picture fetches.
+      const double ry = y + 0.5 - cy;
+      const double u0 = none ? -1 : cx + (-cx * cs + ry * sn) / scale + 0.5 * du;
+      const double v0 = none ? -1 : cy + (cx * sn + ry * cs) / scale + 0.5 * dv;
+      auto narrow = [&](double a, double b, double hi) {
+        // 0 <= a + b x < hi
+        if (std::abs(b) < 1e-12) {
+          if (a < 0 || a >= hi) x1 = x0;
+          return;
+        }
+        double xa = (0 - a) / b, xb = (hi - a) / b;
+        if (xa > xb) std::swap(xa, xb);
+        x0 = std::max(x0, static_cast<int>(std::ceil(xa)));
+        x1 = std::min(x1, static_cast<int>(std::floor(xb)) + 1);
+      };
+      if (none) {
+        x1 = x0;
+      } else {
+        narrow(u0, du, c.w);
+        narrow(v0, dv, c.h);
       }
-      double xa = (0 - a) / b, xb = (hi - a) / b;
-      if (xa > xb) std::swap(xa, xb);
-      x0 = std::max(x0, static_cast<int>(std::ceil(xa)));
-      x1 = std::min(x1, static_cast<int>(std::floor(xb)) + 1);
-    };
-    if (none) {
-      x1 = x0;
-    } else {
-      narrow(u0, du, c.w);
-      narrow(v0, dv, c.h);
+      if (x1 <= x0) x0 = x1 = box.right;
+      std::fill(row + box.left, row + x0, kWhitePixel);
+      std::fill(row + x1, row + box.right, kWhitePixel);
+      Span& sp = spans[rows];
+      sp.x0 = x0, sp.x1 = x1;
+      if (x0 < x1) {
+        // The ends are kept inside the picture, and the steps join them.
+        const double limit_u = c.w - 1e-6, limit_v = c.h - 1e-6;
+        const auto fixed = [](double d) { return static_cast<std::int64_t>(d * 65536.0); };
+        sp.u = fixed(std::clamp(u0 + du * x0, 0.0, limit_u));
+        sp.v = fixed(std::clamp(v0 + dv * x0, 0.0, limit_v));
+        const std::int64_t n = std::max(1, x1 - 1 - x0);
+        sp.su = (fixed(std::clamp(u0 + du * (x1 - 1), 0.0, limit_u)) - sp.u) / n;
+        sp.sv = (fixed(std::clamp(v0 + dv * (x1 - 1), 0.0, limit_v)) - sp.v) / n;
+      }
     }
-    int x = box.left;
-    for (; x < std::min(x0, box.right); ++x) row[x] = kWhitePixel;
-    if (x0 < x1) {
-      // In 16.16 fixed point, stepping along the row; the ends are kept inside the picture.
-      const double limit_u = c.w - 1e-6, limit_v = c.h - 1e-6;
-      const auto fixed = [](double d) { return static_cast<std::int64_t>(d * 65536.0); };
-      std::int64_t u = fixed(std::clamp(u0 + du * x0, 0.0, limit_u));
-      std::int64_t v = fixed(std::clamp(v0 + dv * x0, 0.0, limit_v));
-      const std::int64_t end_u = fixed(std::clamp(u0 + du * (x1 - 1), 0.0, limit_u));
-      const std::int64_t end_v = fixed(std::clamp(v0 + dv * (x1 - 1), 0.0, limit_v));
-      const std::int64_t n = std::max(1, x1 - 1 - x0);
-      const std::int64_t su = (end_u - u) / n, sv = (end_v - v) / n;
-      const std::uint32_t* pic = c.picture.data();
-      for (x = x0; x < x1; ++x, u += su, v += sv)
-        row[x] = pic[static_cast<std::size_t>(v >> 16) * c.w + static_cast<std::size_t>(u >> 16)];
+    for (int tile = box.left; tile < box.right; tile += kTile) {
+      for (int r = 0; r < rows; ++r) {
+        const Span& sp = spans[r];
+        const int lo = std::max(sp.x0, tile), hi = std::min(sp.x1, tile + kTile);
+        if (lo >= hi) continue;
+        std::uint32_t* row = c.surface->Row(band + r * pitch);
+        std::int64_t u = sp.u + sp.su * (lo - sp.x0), v = sp.v + sp.sv * (lo - sp.x0);
+        for (int x = lo; x < hi; ++x, u += sp.su, v += sp.sv)
+          row[x] = pic[static_cast<std::size_t>(v >> 16) * c.w + static_cast<std::size_t>(u >> 16)];
+      }
     }
-    for (x = std::max(x, x1); x < box.right; ++x) row[x] = kWhitePixel;
-    c.surface->Touch(box.left, box.right, y);
+    for (int r = 0; r < rows; ++r) {
+      const int y = band + r * pitch;
+      c.surface->Touch(box.left, box.right, y);
+      if (pitch == 2 && y + 1 < box.bottom) {
+        const std::uint32_t* row = c.surface->Row(y);
+        std::copy(row + box.left, row + box.right, c.surface->Row(y + 1) + box.left);
+        c.surface->Touch(box.left, box.right, y + 1);
+      }
+    }
   }
 }
 
@@ -601,7 +633,8 @@ void MorphScreen() {
     DrawBackground(b.dc(), kind, CanvasWidth, CanvasHeight);
   }
   // Each 4 x 4 block turns when the rising level passes its threshold: waves that spread from the
-  // middle, so the picture seems to melt into the background.
+  // middle, so the picture seems to melt into the background. A block goes over in eight steps of
+  // blending, so that it is redrawn only when its step changes.
   constexpr int kBlock = 4;
   constexpr double kSoft = 0.25;
   const int bw = (c.w + kBlock - 1) / kBlock, bh = (c.h + kBlock - 1) / kBlock;
@@ -622,7 +655,7 @@ void MorphScreen() {
       bool touched = false;
       for (int i = 0; i < bw; ++i) {
         const std::size_t k = static_cast<std::size_t>(j) * bw + i;
-        const int a = t >= 1 ? 256 : 16 * static_cast<int>(16 * Clamp01((rising - threshold[k]) / kSoft));
+        const int a = t >= 1 ? 256 : 32 * static_cast<int>(8 * Clamp01((rising - threshold[k]) / kSoft));
         if (a == level[k]) continue;
         level[k] = a;
         touched = true;
