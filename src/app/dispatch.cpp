@@ -8,6 +8,8 @@
 #include "effects/sprites.h"
 #include "media/sound.h"
 #include "platform/platform.h"
+#include "regiontools/boxtools.h"
+#include "regiontools/pixeleffects.h"
 #include "tools/brushes.h"
 #include "tools/helpers.h"
 #include "tools/nibs.h"
@@ -103,6 +105,43 @@ void ParallelogramSlantEnd(int x, int y) {
   CurrentTool = 54;
 }
 
+// MAGIC: the rubber-band box, the piece of MOVE, COPY and COPY/FLIP, and the effects on a box.
+// A release on the press row or column leaves the picture as it was.
+bool OffAnchor(int x, int y) {
+  return x != AnchorX && y != AnchorY;
+}
+void TrackBoxStart(int x, int y) {
+  TrackBox(x, y);
+}
+void TrackBoxDrag(int x, int y, COLORREF) {
+  TrackBox(x, y);
+}
+template <void (*Effect)()>
+ToolPhases PixelEffectRow() {
+  return {TrackBoxStart, TrackBoxDrag, [](int x, int y) {
+            if (OffAnchor(x, y)) Effect();
+          }};
+}
+void LightenDarkenEffect() {
+  LightenDarken(LightenDarkenMode);
+}
+template <void (*Effect)(int x, int y, int phase, int mode), const int* Mode>
+ToolPhases BoxEffectRow() {
+  return {[](int x, int y) { Effect(x, y, 1, *Mode); }, [](int x, int y, COLORREF) { Effect(x, y, 1, *Mode); },
+          [](int x, int y) {
+            if (OffAnchor(x, y)) Effect(x, y, 2, *Mode);
+          }};
+}
+void PieceStart(int x, int y) {
+  DragPiece(x, y, x, y, PieceMode());
+}
+void PieceDrag(int x, int y, COLORREF) {
+  DragPiece(x, y, LastX, LastY, PieceMode());
+}
+void PieceEnd(int x, int y) {
+  DropPiece(x, y, LastX, LastY, PieceMode());
+}
+
 // BOMB leaves no tool selected once its animation is over.
 void BombEnd(int, int) {
   CurrentTool = 0;
@@ -189,6 +228,18 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[85] = {[](int x, int y) { Charcoal(x, y, CurrentColour); },
            [](int x, int y, COLORREF) { Charcoal(x, y, CurrentColour); }};
   t[87] = {[](int x, int y) { Pastel(x, y); }, [](int x, int y, COLORREF) { Pastel(x, y); }};
+  t[63] = PixelEffectRow<PixellateSquares>();
+  t[64] = PixelEffectRow<PixellateRound>();
+  t[65] = BoxEffectRow<SizeControl, &SizeControlMode>();
+  t[66] = BoxEffectRow<Flip, &FlipMode>();
+  t[67] = {[](int x, int y) { Negative(x, y, 1); }, [](int x, int y, COLORREF) { Negative(x, y, 1); },
+           [](int x, int y) {
+             if (OffAnchor(x, y)) Negative(x, y, 2);
+           }};
+  t[68] = {[](int x, int y) { ReplaceColour(x, y); }, nullptr, nullptr};
+  t[69] = t[70] = t[71] = {TrackBoxStart, TrackBoxDrag, [](int, int) { FrameSelection(); }};
+  t[72] = t[73] = t[74] = {PieceStart, PieceDrag, PieceEnd};
+  t[86] = PixelEffectRow<LightenDarkenEffect>();
   return t;
 }
 
@@ -274,6 +325,7 @@ void FinishPendingTool() {
   }
   if (SelectionActive) {
     RestoreCanvasSnapshot();
+    ReleaseGrabbedPiece();
     SelectionActive = false;
     CurrentTool = 0;
   }

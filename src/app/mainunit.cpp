@@ -15,6 +15,7 @@
 #include "core/snapshot.h"
 #include "media/music.h"
 #include "media/sound.h"
+#include "regiontools/boxtools.h"
 
 namespace pd {
 
@@ -148,6 +149,7 @@ void Tmain::FormPaint() {
 
 void Tmain::FormActivate() {
   RestoreCanvasSnapshot();
+  RedrawBoxOverlay();
 }
 
 void Tmain::FormDestroy() {
@@ -220,11 +222,7 @@ void Tmain::BiPict1MouseDown(MouseButton button, unsigned, int x, int y) {
     return;
   }
   if (TypingActive) return;  // the typed text is finished by the text tools
-  if (SelectionActive) {
-    RestoreCanvasSnapshot();
-    SelectionActive = false;
-    CurrentTool = 0;
-  }
+  if (SelectionActive) PressOnSelection(x, y, button == MouseButton::Left);
   if (button != MouseButton::Left) return;
   ButtonHeld = true;
   StrokeStarted = true;
@@ -252,12 +250,14 @@ void Tmain::FormKeyDown(int&, unsigned) {}
 
 void Tmain::AppMessage(platform::Window&, int command) {
   (void)command;
-  SaveCanvasSnapshot();
+  // A frame, a rubber band or a dragged piece on the canvas stays out of the snapshot.
+  SaveSnapshotWithoutOverlay();
 }
 
 void Tmain::AppActivate() {
   if (platform::Application::Exists()) platform::Application::Instance().ProcessMessages();
   RestoreCanvasSnapshot();
+  RedrawBoxOverlay();
 }
 
 void Tmain::AppDeactivate() {}
