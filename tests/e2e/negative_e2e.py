@@ -9,6 +9,7 @@ Usage: negative_e2e.py PROGRAM [SCREENSHOT.ppm]
 import os
 import sys
 import tempfile
+import time
 
 from session import Session, pixel
 
@@ -16,6 +17,24 @@ from session import Session, pixel
 # skipped.
 NEEDED_ARTWORK = ("a907.kvr",)
 SKIPPED = 77
+
+
+def check(img, left, top, right, bottom):
+    """What is wrong with the screenshot, or None."""
+    red, white, black, cyan = (255, 0, 0), (255, 255, 255), (0, 0, 0), (0, 255, 255)
+    inside = {pixel(img, x, y) for x in range(left, right) for y in range(top, bottom)}
+    if inside != {black, cyan}:
+        return f"inside the box: {sorted(inside)}"
+    if pixel(img, left + 10, 340) != cyan:
+        return "the red line did not turn cyan"
+    if pixel(img, left - 20, 340) != red or pixel(img, right + 20, 340) != red:
+        return "the line outside the box changed"
+    ring = [(x, y) for x in range(left - 3, right + 3) for y in (top - 1, top - 3, bottom, bottom + 2)]
+    ring += [(x, y) for y in range(top - 3, bottom + 3) for x in (left - 1, left - 3, right, right + 2)]
+    changed = [(x, y) for x, y in ring if pixel(img, x, y) not in (white, red)]
+    if changed:
+        return f"an outline was left round the box, e.g. at {changed[:3]}"
+    return None
 
 
 def main():
@@ -35,17 +54,15 @@ def main():
         # Drag the box from its bottom right corner, across the line.
         left, top, right, bottom = 300, 250, 560, 430
         s.drag(right, bottom, left, top)
-        img = s.screenshot(shot)
-        red, white, black, cyan = (255, 0, 0), (255, 255, 255), (0, 0, 0), (0, 255, 255)
-        inside = {pixel(img, x, y) for x in range(left, right) for y in range(top, bottom)}
-        assert inside == {black, cyan}, f"inside the box: {sorted(inside)}"
-        assert pixel(img, left + 10, 340) == cyan, "the red line did not turn cyan"
-        assert pixel(img, left - 20, 340) == red and pixel(img, right + 20, 340) == red, \
-            "the line outside the box changed"
-        ring = [(x, y) for x in range(left - 3, right + 3) for y in (top - 1, top - 3, bottom, bottom + 2)]
-        ring += [(x, y) for y in range(top - 3, bottom + 3) for x in (left - 1, left - 3, right, right + 2)]
-        changed = [(x, y) for x, y in ring if pixel(img, x, y) not in (white, red)]
-        assert not changed, f"an outline was left round the box, e.g. at {changed[:3]}"
+        # A loaded machine may still be working through the drag: look again until the picture
+        # settles, for up to ten seconds.
+        problem = None
+        for _ in range(20):
+            problem = check(s.screenshot(shot), left, top, right, bottom)
+            if problem is None:
+                break
+            time.sleep(0.5)
+        assert problem is None, problem
         print("negative on a box dragged with the mouse: 1 passed, 0 failed")
 
 
