@@ -88,6 +88,7 @@ def main():
             times.append((time.perf_counter() - start) * 1000)
             time.sleep(0.3)
             s.click(40, 26, pause=0.5)  # UNDO
+    print("runs (ms):", " ".join(f"{t:.1f}" for t in times))
     print(f"bucket click to screen, {CANVAS_W} x {CANVAS_H} canvas, {RUNS} runs: "
           f"median {statistics.median(times):.1f} ms, best {min(times):.1f} ms, worst {max(times):.1f} ms")
 
