@@ -10,11 +10,14 @@
 #include "platform/platform.h"
 #include "regiontools/boxtools.h"
 #include "regiontools/pixeleffects.h"
+#include "regiontools/polygons.h"
+#include "regiontools/ring.h"
 #include "tools/brushes.h"
 #include "tools/helpers.h"
 #include "tools/nibs.h"
 #include "tools/pens.h"
 #include "tools/shapes.h"
+#include "tools/solids.h"
 #include "tools/sprays.h"
 
 namespace pd {
@@ -142,6 +145,42 @@ void PieceEnd(int x, int y) {
   DropPiece(x, y, LastX, LastY, PieceMode());
 }
 
+// The polygon shapes, the 3D solids and the cube, the ring, the line and the laser beam.
+void StarOfKind(int x, int y, int phase) {
+  StarShape(x, y, StarKind, phase);
+}
+template <int Kind>
+void SolidOfKind(int x, int y, int phase) {
+  SolidShape(x, y, Kind, phase);
+}
+ToolPhases CubeRow() {
+  return {[](int x, int y) { CubeShape(x, y, kShapeOutline, 2, 5); },
+          [](int x, int y, COLORREF) { CubeShape(x, y, kShapeOutline, 2, 5); },
+          [](int x, int y) {
+            if (x != AnchorX && y != AnchorY) CubeShape(x, y, kShapeFinished, CubeShade, CubeSize);
+          }};
+}
+// LINE and LASER LINE are finished as soon as one coordinate differs from the press point's, so
+// horizontal and vertical lines are drawn too; the laser's sound comes before its beam.
+template <void (*Line)(int x, int y, int phase), int Sound, bool SoundFirst>
+ToolPhases LineRow() {
+  return {[](int x, int y) { Line(x, y, kShapeOutline); },
+          [](int x, int y, COLORREF) { Line(x, y, kShapeOutline); },
+          [](int x, int y) {
+            if (x == AnchorX && y == AnchorY) return;
+            if (SoundFirst) PlaySoundEffect(Sound);
+            Line(x, y, kShapeFinished);
+            if (!SoundFirst) PlaySoundEffect(Sound);
+          }};
+}
+// IRREGULAR SHAPE collects the points of the stroke and closes them into a figure on release.
+ToolPhases IrregularRow() {
+  return {IrregularShapeStart, [](int x, int y, COLORREF) { IrregularShapeDrag(x, y); },
+          [](int, int) {
+            if (IrregularShapeFinish()) PlaySoundEffect(4);
+          }};
+}
+
 // BOMB leaves no tool selected once its animation is over.
 void BombEnd(int, int) {
   CurrentTool = 0;
@@ -210,6 +249,17 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[33] = ShapeRow<EllipseShape, 26>();
   t[34] = ShapeRow<TriangleOfKind, 0>();
   t[35] = ShapeRow<TrapezoidOfKind, 25>();
+  t[36] = ShapeRow<StarOfKind, 11>();
+  t[37] = ShapeRow<OctagonShape, 12>();
+  t[38] = LineRow<StraightLine, 8, false>();
+  t[39] = IrregularRow();
+  t[40] = ShapeRow<HexagonShape, 10>();
+  t[41] = ShapeRow<DiamondShape, 14>();
+  t[42] = {InstantHair, nullptr, nullptr};
+  t[43] = ShapeRow<RingShape, 29>();
+  t[44] = ShapeRow<SolidOfKind<kSolidEllipse>, 7>();
+  t[45] = ShapeRow<SolidOfKind<kSolidBox>, 0>();
+  t[46] = ShapeRow<SolidOfKind<kSolidRoundBox>, 46>();
   t[47] = {DropBomb, nullptr, BombEnd};
   t[48] = {LayTrack, nullptr, nullptr};
   t[50] = {SkiDown, nullptr, nullptr};
@@ -223,6 +273,8 @@ std::array<ToolPhases, kToolCount> BuildTable() {
     PlaySoundEffect(48);
     BucketFill(x, y, FillStyle);
   }};
+  t[59] = LineRow<LaserLine, 3, true>();
+  t[60] = CubeRow();
   t[61] = {[](int x, int y) { Spread(x, y); }, [](int x, int y, COLORREF) { Spread(x, y); }};
   t[62] = {[](int x, int y) { Split(x, y); }, [](int x, int y, COLORREF) { Split(x, y); }};
   t[85] = {[](int x, int y) { Charcoal(x, y, CurrentColour); },

@@ -319,4 +319,39 @@ void WedgeOutline(int x, int y) {
   SetROP2(dc, R2_COPYPEN);
 }
 
+void SelectRubberBandTools(const HDC& dc) {
+  SelectOutlineTools(dc);
+}
+
+void PolygonShape(int region, PolygonCorners corners, int x, int y, int form, int phase) {
+  const int ax = AnchorX, ay = AnchorY;
+  const auto trace = [&](const HDC& dc, int px, int py) {
+    std::array<POINT, kMaxPolygonCorners> c;
+    const int n = std::clamp(corners(ax, ay, px, py, form, c.data()), 0, kMaxPolygonCorners);
+    for (int i = 0; i < n; ++i) {
+      const POINT& to = c[(i + 1) % n];
+      LineSegment(dc, c[i].x, c[i].y, to.x, to.y);
+    }
+  };
+  const HBRUSH fill = FinishedFigureBrush(phase);
+  {
+    WindowCanvas canvas(CanvasWindow);
+    const HDC& dc = canvas.dc();
+    SelectOutlineTools(dc);
+    trace(dc, LastX, LastY);
+    if (phase != kShapeFinished) {
+      trace(dc, x, y);
+      SetROP2(dc, R2_COPYPEN);
+      return;
+    }
+    SetROP2(dc, R2_COPYPEN);
+    ShapePointCount = std::clamp(corners(ax, ay, x, y, form, ShapePoints.data()), 0, kMaxPolygonCorners);
+    if (fill) {
+      DrawWithFillBrush(dc, fill, [&] { Polygon(dc, ShapePoints.data(), ShapePointCount); });
+      return;
+    }
+  }
+  FillRegion(region, ax, ay, x, y, 0, 0);
+}
+
 }  // namespace pd

@@ -71,4 +71,18 @@ void AbandonParallelogram(int slant);
 // picture as inverted pixels.
 void WedgeOutline(int x, int y);
 
+// The rubber band's drawing tools, for figures drawn elsewhere: R2_XORPEN, a one-pixel pen in
+// white and a hollow brush, selected into dc. The caller sets R2_COPYPEN again when it is done.
+void SelectRubberBandTools(const gdi::HDC& dc);
+
+// The corners of a polygon figure spanned by the anchor (ax, ay) and the point (px, py), in the
+// order the polygon is drawn; returns how many were written (at most kMaxPolygonCorners).
+constexpr int kMaxPolygonCorners = 8;
+using PolygonCorners = int (*)(int ax, int ay, int px, int py, int form, gdi::POINT* out);
+
+// A polygon figure pulled out of the anchor like the shapes above: its outline is the closed
+// chain of its corners, and the finished figure is a Polygon over them in ShapePoints, filled
+// as FillStyle says (gradients and textures over region kind `region`, without an outline).
+void PolygonShape(int region, PolygonCorners corners, int x, int y, int form, int phase);
+
 }  // namespace pd
