@@ -41,6 +41,14 @@ list(APPEND PD_ARTWORK_FILES a85.kvr savenew.kvr)
 foreach(_n RANGE 1 8)
   list(APPEND PD_ARTWORK_FILES art/level${_n}.bmp art/cb${_n}.bmp)
 endforeach()
+# The stamps and the clip art (one of each set stands for its set).
+foreach(_n RANGE 20 199)
+  list(APPEND PD_ARTWORK_FILES icons/icon${_n}.kvr)
+endforeach()
+foreach(_n RANGE 1 8)
+  list(APPEND PD_ARTWORK_FILES art/hm${_n}.bmp art/vm${_n}.bmp)
+endforeach()
+list(APPEND PD_ARTWORK_FILES stampwin.kvr a22.kvr stmore.kvr stcancel.kvr wmfyes.kvr wmfno.kvr stamps/cat.bmp art/cat.wmf)
 list(TRANSFORM PD_ARTWORK_FILES PREPEND ${PD_BIN}/ OUTPUT_VARIABLE _pd_artwork_outputs)
 
 # The generator's target dependency re-runs it whenever it, or the raster layer it draws with,

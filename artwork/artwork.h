@@ -42,6 +42,9 @@ void DrawBackgrounds(const fs::path& dir);
 void DrawColouringPages(const fs::path& dir);
 // "a930.kvr", "a931.kvr" and "a932.kvr": the sprite sheets of BOMB, TRAIN and BILLY BRUSH.
 void DrawSprites(const fs::path& dir);
+// The icon stamps and their chooser picture, the square and large stamps, the clip-art
+// metafiles, the square-stamp template "a22.kvr" and the choosers' buttons.
+void DrawStampsAndClipArt(const fs::path& dir);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
 

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     art::DrawBrowserPictures(dir);
     art::DrawBackgrounds(dir);
     art::DrawColouringPages(dir);
+    art::DrawStampsAndClipArt(dir);
   } catch (const std::exception& e) {
     std::cerr << "pd_artwork: " << e.what() << '\n';
     return 1;

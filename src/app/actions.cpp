@@ -9,6 +9,7 @@
 #include "effects/erasers.h"
 #include "media/jukebox.h"
 #include "pictures/picturestore.h"
+#include "pictures/stamps.h"
 #include "platform/platform.h"
 
 namespace pd {
@@ -122,7 +123,11 @@ void RunAction(const ToolSlot& slot) {
       ChoosePictures(3);
       return;
     case Action::Stamps64:
+      ChooseSquareStamp();
+      return;
     case Action::Stamps32:
+      ChooseIconStamp();
+      return;
     case Action::ClipArt:
       ChoosePictures(0);
       return;

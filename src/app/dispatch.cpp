@@ -12,6 +12,7 @@
 #include "regiontools/pixeleffects.h"
 #include "regiontools/polygons.h"
 #include "regiontools/ring.h"
+#include "regiontools/stamps.h"
 #include "tools/brushes.h"
 #include "tools/helpers.h"
 #include "tools/nibs.h"
@@ -263,6 +264,7 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[47] = {DropBomb, nullptr, BombEnd};
   t[48] = {LayTrack, nullptr, nullptr};
   t[50] = {SkiDown, nullptr, nullptr};
+  t[51] = {LargeStampStart, [](int x, int y, COLORREF) { LargeStampDrag(x, y); }, LargeStampEnd};
   t[52] = {[](int x, int y) { WedgeOutline(x, y); }, [](int x, int y, COLORREF) { WedgeOutline(x, y); }};
   t[54] = {ParallelogramBoxStart, ParallelogramBoxDrag, ParallelogramBoxEnd};
   t[55] = {nullptr, ParallelogramSlantDrag, ParallelogramSlantEnd};
@@ -292,6 +294,8 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[69] = t[70] = t[71] = {TrackBoxStart, TrackBoxDrag, [](int, int) { FrameSelection(); }};
   t[72] = t[73] = t[74] = {PieceStart, PieceDrag, PieceEnd};
   t[86] = PixelEffectRow<LightenDarkenEffect>();
+  t[81] = {IconStamp, [](int x, int y, COLORREF) { IconStamp(x, y); }, nullptr};
+  t[83] = t[84] = {SquareStampStart, [](int x, int y, COLORREF) { SquareStampDrag(x, y); }, SquareStampEnd};
   return t;
 }
 
@@ -374,6 +378,11 @@ void FinishPendingTool() {
     AbandonParallelogram(ParallelogramKind);
     ButtonHeld = false;
     CurrentTool = 54;
+  }
+  // A square stamp or clip art is kept while its tool stays chosen.
+  if (CurrentTool == 83 || CurrentTool == 84) {
+    FreeStampSheets();
+    CurrentTool = 0;
   }
   if (SelectionActive) {
     RestoreCanvasSnapshot();

@@ -78,6 +78,12 @@ void ResetSharedState() {
   StrokeStarted = false;
   ShadeTriple = {95, 94, 93};  // row 9, shade 5: the start-up red
   ShapePointCount = 0;
+  StampSheet.reset();
+  StampWork.reset();
+  StampWidth = StampHeight = 0;
+  LargeStampKind = 0;
+  StampIcon.reset();
+  StampNumber = 20;
 }
 
 }  // namespace pd

@@ -146,6 +146,17 @@ constexpr int kShapePointCapacity = 5001;
 inline std::array<gdi::POINT, kShapePointCapacity> ShapePoints{};
 inline int ShapePointCount = 0;
 
+// The stamp being placed (stamp tools 51, 81, 83 and 84): StampSheet holds the image at (0, 0)
+// and its mask of the same size beside or below it; StampWork is where a placement is composed.
+// StampWidth x StampHeight is the size of the square stamp or clip art; LargeStampKind is 3 for
+// TALL and 4 for WIDE; StampIcon is the 32 x 32 stamp, number StampNumber (20..199).
+inline gdi::HBITMAP StampSheet;
+inline gdi::HBITMAP StampWork;
+inline int StampWidth = 0, StampHeight = 0;
+inline int LargeStampKind = 0;
+inline gdi::HICON StampIcon;
+inline int StampNumber = 20;
+
 void ResetSharedState();
 
 // The program's one random generator: Random(n) is uniform over 0..n-1 (0 when n <= 0).
