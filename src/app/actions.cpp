@@ -117,10 +117,10 @@ void RunAction(const ToolSlot& slot) {
       RunScreenEffect(slot.action);
       return;
     case Action::WideStamp:
-      ChoosePictures(2);
+      ChooseLargeStamp(4);
       return;
     case Action::TallStamp:
-      ChoosePictures(3);
+      ChooseLargeStamp(3);
       return;
     case Action::Stamps64:
       ChooseSquareStamp();

@@ -10,6 +10,8 @@
 #include "core/snapshot.h"
 #include "core/state.h"
 #include "gdi/bmp.h"
+#include "pictures/pictureset.h"
+#include "pictures/thumbs.h"
 #include "regiontools/stamps.h"
 
 namespace pd {
@@ -278,6 +280,17 @@ void ChooseSquareStamp() {
   if (ChosenFile.size() < 5) return;
   platform::SetScreenCursor(0);
   if (PrepareSquareStamp()) CurrentTool = kSquareTool;
+}
+
+void ChooseLargeStamp(int kind) {
+  CurrentTool = 0;
+  ChooserMode = kind == 4 ? 2 : 3;
+  if (!PicturesAvailable()) return;
+  DialogResult = false;
+  ShowThumbs();
+  RepaintCanvas();
+  LargeStampKind = kind;
+  CurrentTool = DialogResult ? 51 : 0;
 }
 
 void ChooseIconStamp() {

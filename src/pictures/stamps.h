@@ -70,6 +70,8 @@ void MakeStampCursor();
 
 // The PICTURES buttons of the 64 x 64 and the 32 x 32 stamps: choose, prepare, select the tool.
 void ChooseSquareStamp();
+// WIDE (kind 4) and TALL (kind 3): choose a large stamp in the thumbnail browser.
+void ChooseLargeStamp(int kind);
 void ChooseIconStamp();
 
 }  // namespace pd

@@ -50,8 +50,18 @@ gdi::SIZE ThumbSize(int mode) {
 }
 
 gdi::HBITMAP PrepareThumbnail(int mode, const std::string& path, std::string* error) {
-  (void)mode;  // every set shows its files as they are
-  return gdi::LoadBmpFile(path, error);
+  gdi::HBITMAP file = gdi::LoadBmpFile(path, error);
+  if (!file || (mode != 2 && mode != 3)) return file;
+  // A large stamp is shown composed over white: its mask half (below a wide stamp's image, beside
+  // a tall one's) with SRCAND, then its image half with SRCPAINT.
+  const bool wide = mode == 2;
+  const int w = wide ? 200 : 100, h = wide ? 100 : 200;
+  gdi::HBITMAP out = gdi::CreateDIBSection32(w, h);
+  out->Fill(0xFFFFFF);
+  BitmapCanvas dst(out), src(file);
+  gdi::BitBlt(dst.dc(), 0, 0, w, h, src.dc(), wide ? 0 : 100, wide ? 100 : 0, gdi::SRCAND);
+  gdi::BitBlt(dst.dc(), 0, 0, w, h, src.dc(), 0, 0, gdi::SRCPAINT);
+  return out;
 }
 
 ThumbPage FirstThumbPage(int count) {

@@ -148,6 +148,24 @@ TEST_F(StampTest, LargeStampUsesItsOwnMaskAndLeavesOneCopyAfterADrag) {
   EXPECT_FALSE(hl::Dialogs().asked.empty());
 }
 
+TEST_F(StampTest, WideAndTallChooseInTheBrowserWithTheStampsComposedOverWhite) {
+  platform::SetModalScript([](platform::Form& form) {
+    // Slot 0 shows the first wide stamp over white: its corner is white, not the file's black.
+    EXPECT_EQ(hl::PixelAt(form, 88, 61), kWhite);
+    hl::Click(form, 150, 100);
+    return form.ModalResult();
+  });
+  ChooseLargeStamp(4);
+  EXPECT_EQ(CurrentTool, 51);
+  EXPECT_EQ(LargeStampKind, 4);
+  EXPECT_NE(ChosenFile.find("hm"), std::string::npos);
+  platform::SetModalScript([](platform::Form& form) { return form.ModalResult(); });
+  ChooseLargeStamp(3);
+  platform::SetModalScript({});
+  EXPECT_EQ(CurrentTool, 0);  // closed without a choice
+  EXPECT_EQ(LargeStampKind, 3);
+}
+
 TEST_F(StampTest, IconStampChooserSetsTheNumberAndTheCursorAndPrintsACopyAtEveryEvent) {
   platform::SetModalScript([](platform::Form& form) {
     auto& f = static_cast<Tstampwin&>(form);
