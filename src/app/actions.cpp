@@ -9,6 +9,7 @@
 #include "effects/erasers.h"
 #include "media/jukebox.h"
 #include "pictures/picturestore.h"
+#include "pictures/clipart.h"
 #include "pictures/stamps.h"
 #include "platform/platform.h"
 
@@ -70,13 +71,6 @@ void EraseScreen(Action action) {
   ColorbookMode = false;
 }
 
-// The pictures, stamps and clip art choose with their choosers, which come with the picture
-// store. Until a chooser can list pictures, each of these buttons ends as it does when there
-// are none: no tool selected.
-void ChoosePictures(int chooser_mode) {
-  CurrentTool = 0;
-  if (chooser_mode) ChooserMode = chooser_mode;
-}
 
 // A colouring-book page is on the canvas: the child goes straight to the BUCKET of the PAINT
 // tab, whose fill never covers the page's black outlines.
@@ -129,7 +123,7 @@ void RunAction(const ToolSlot& slot) {
       ChooseIconStamp();
       return;
     case Action::ClipArt:
-      ChoosePictures(0);
+      ChooseClipArt();
       return;
     case Action::Backgrounds:
       LoadBackground();

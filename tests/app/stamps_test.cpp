@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "core/assets.h"
 #include "gdi/bmp.h"
+#include "pictures/clipart.h"
 #include "pictures/stamps.h"
 #include "regiontools/stamps.h"
 
@@ -199,6 +200,59 @@ TEST_F(StampTest, IconStampChooserSetsTheNumberAndTheCursorAndPrintsACopyAtEvery
   for (int x : {100, 160, 220}) stamps += CanvasPixel(x, 100) != kWhite;
   EXPECT_EQ(stamps, 3);
   EXPECT_EQ(CanvasPixel(130, 100), kWhite);
+}
+
+}  // namespace
+}  // namespace pd::testing
+
+namespace pd::testing {
+namespace {
+
+TEST(ClipArtSize, FitsTheLongerSideAndRoundsTheHundredthsFirst) {
+  EXPECT_EQ(ClipArtSize(120, 120, 50).cx, 150);
+  EXPECT_EQ(ClipArtSize(120, 120, 100).cy, 300);
+  const gdi::SIZE wide = ClipArtSize(400, 100, 50);  // fitted 300 x 75: 0.75 rounds to 1
+  EXPECT_EQ(wide.cx, 150);
+  EXPECT_EQ(wide.cy, 50);
+  EXPECT_EQ(ClipArtSize(600, 100, 100).cy, 0);  // fitted 50: 0.5 rounds to 0
+  EXPECT_EQ(ClipArtSize(100, 400, 30).cx, 30);
+  EXPECT_EQ(ClipArtSize(0, 40, 50).cx, 0);  // no natural size: no division by zero
+  EXPECT_EQ(ClipArtSize(40, 0, 50).cy, 0);
+}
+
+TEST_F(StampTest, ClipArtIsChosenInTheDialogAndItsWhiteIsTransparent) {
+  platform::SetModalScript([](platform::Form& form) {
+    auto& f = static_cast<Twmfimg&>(form);
+    f.Image2MouseDown();  // nothing picked yet: Yes does nothing
+    EXPECT_EQ(f.ModalResult(), 0);
+    const int cat = f.FileListBox1().IndexOf("cat.wmf");
+    EXPECT_GE(cat, 0);
+    f.FileListBox1().SetItemIndex(cat);
+    f.FileListBox1Click();
+    f.ScrollBar1().SetPosition(40);
+    f.ScrollBar1Change();
+    EXPECT_EQ(f.Label1().Caption(), "Size: 40%");
+    f.Image2MouseDown();
+    return f.ModalResult();
+  });
+  ChooseClipArt();
+  platform::SetModalScript({});
+  EXPECT_EQ(CurrentTool, 84);
+  EXPECT_EQ(StampWidth, 120);  // the cat is 221 x 202: fitted 300 x 274, 3 x 40 and 3 x 40
+  EXPECT_EQ(StampHeight, 120);
+  ASSERT_TRUE(StampSheet);
+  int white_mask = 0;
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 120; ++x)
+      if (StampSheet->At(120 + x, y) == 0xFFFFFF) {
+        ++white_mask;
+        ASSERT_EQ(StampSheet->At(x, y), 0u);
+      }
+  EXPECT_GT(white_mask, 1000);
+  FillCanvas(kBlue);
+  Stroke({{200, 200}, {250, 220}});
+  EXPECT_EQ(CountCanvas(kWhite), 0);  // the cat's white eyes show the picture beneath
+  EXPECT_GT(Canvas().ClientWidth() * Canvas().ClientHeight() - CountCanvas(kBlue), 5000);
 }
 
 }  // namespace
