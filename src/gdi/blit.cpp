@@ -86,6 +86,12 @@ struct Rop3Masks {
 // marks which source pixels exist; the others leave their destination pixel alone.
 void RopSpan(std::uint8_t code, std::uint32_t* d, const std::uint32_t* s, const std::uint8_t* present,
              const PatternRow& pat, int x0, int n) {
+  if (present && code == 0xCC) {
+    // A copy with holes: the pixels without a source keep theirs.
+    for (int x = 0; x < n; ++x)
+      if (present[x]) d[x] = s[x];
+    return;
+  }
   if (!present && pat.solid) {
     const std::uint32_t p = pat.pixel;
     switch (code) {
@@ -357,6 +363,15 @@ bool Blit(DC& dst, long long x, long long y, long long w, long long h, const DC*
   }
 
   const bool straight_x = ax.Identity();
+  // Whether every visible column reads at most one source pixel (a copy, a mirror or an
+  // enlargement across, or any stretch without combining), and which columns have theirs.
+  bool single_cols = true, all_cols = true;
+  std::vector<std::uint8_t> col_present(vw);
+  for (std::size_t i = 0; i < vw; ++i) {
+    single_cols = single_cols && col_hi[i] - col_lo[i] <= 1;
+    col_present[i] = col_lo[i] < col_hi[i];
+    all_cols = all_cols && col_present[i];
+  }
   std::vector<std::uint32_t> sbuf(vw);
   std::vector<std::uint8_t> pbuf(vw);
   for (int yy = static_cast<int>(vy0); yy < vy1; ++yy) {
@@ -373,6 +388,14 @@ bool Blit(DC& dst, long long x, long long y, long long w, long long h, const DC*
         col_hi.back() - col_lo.back() == 1) {
       // Every visible column has its source pixel, in order: read the source row in place.
       s = sp.At(col_lo.front(), rlo);
+      any = true;
+    } else if (single_cols && rhi - rlo == 1) {
+      // One source pixel for each column from one source row: picked without the combining loop.
+      const std::uint32_t* srow = sp.At(need_x0, rlo);
+      for (std::size_t i = 0; i < vw; ++i)
+        if (col_present[i]) sbuf[i] = conv(srow[col_lo[i] - need_x0]);
+      s = sbuf.data();
+      present = all_cols ? nullptr : col_present.data();
       any = true;
     } else {
       for (std::size_t i = 0; i < vw; ++i) {

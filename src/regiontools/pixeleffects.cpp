@@ -42,21 +42,24 @@ void CellsOnCanvas(long long first, long long step, long long count, long long s
   *hi = std::min(count, CeilDiv(size - first, step));
 }
 
-// Which points of the square round a centre lie in a blob of radius r: PointDistance rounded,
-// at most r. Worked out once per radius with the shared distance.
-struct BlobMask {
-  std::array<std::array<bool, 2 * kMaxBlobRadius + 1>, 2 * kMaxBlobRadius + 1> in{};
+// The rows of a blob of radius r: on row dy of the square round the centre, the points dx with
+// PointDistance at most r, which are the span -half[dy] .. half[dy] (none when half is -1), as
+// the distance grows with |dx|. Worked out once per radius with the shared distance.
+struct BlobRows {
+  std::array<int, 2 * kMaxBlobRadius + 1> half{};
 };
-const BlobMask& MaskFor(int r) {
-  static const std::array<BlobMask, kMaxBlobRadius + 1> kMasks = [] {
-    std::array<BlobMask, kMaxBlobRadius + 1> masks{};
+const BlobRows& RowsFor(int r) {
+  static const std::array<BlobRows, kMaxBlobRadius + 1> kBlobs = [] {
+    std::array<BlobRows, kMaxBlobRadius + 1> blobs{};
     for (int radius = 1; radius <= kMaxBlobRadius; ++radius)
-      for (int dy = -radius; dy <= radius; ++dy)
-        for (int dx = -radius; dx <= radius; ++dx)
-          masks[radius].in[dy + radius][dx + radius] = radius >= PointDistance(0, 0, dx, dy);
-    return masks;
+      for (int dy = -radius; dy <= radius; ++dy) {
+        int half = -1;
+        while (half < radius && radius >= PointDistance(0, 0, half + 1, dy)) ++half;
+        blobs[radius].half[dy + radius] = half;
+      }
+    return blobs;
   }();
-  return kMasks[r];
+  return kBlobs[r];
 }
 
 // The colour at a cell's centre as it is written back, with the palette flag; false where there
@@ -87,8 +90,7 @@ void PixellateSquares() {
       COLORREF c;
       if (!CellColour(pixels, x, y, &c)) continue;
       const std::uint32_t word = pixels.Word(c);
-      for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx) pixels.Put(x + dx, y + dy, word, c);
+      for (int dy = -2; dy <= 2; ++dy) pixels.PutSpan(y + dy, x - 2, x + 3, word, c);
     }
   }
 }
@@ -106,7 +108,7 @@ void PixellateRound() {
     const long long yy = y0 + j * kCellPitch;
     if (yy < 0 || yy >= pixels.Height()) continue;
     const int y = static_cast<int>(yy);
-    const BlobMask& mask = MaskFor(r);
+    const BlobRows& blob = RowsFor(r);
     long long col_lo, col_hi;
     CellsOnCanvas(x0, r + 1, CellCount(x0, b.right, r + 1), pixels.Width(), &col_lo, &col_hi);
     for (long long i = col_lo; i < col_hi; ++i) {
@@ -114,9 +116,10 @@ void PixellateRound() {
       COLORREF c;
       if (!CellColour(pixels, x, y, &c)) continue;
       const std::uint32_t word = pixels.Word(c);
-      for (int dy = -r; dy <= r; ++dy)
-        for (int dx = -r; dx <= r; ++dx)
-          if (mask.in[dy + r][dx + r]) pixels.Put(x + dx, y + dy, word, c);
+      for (int dy = -r; dy <= r; ++dy) {
+        const int half = blob.half[dy + r];
+        if (half >= 0) pixels.PutSpan(y + dy, x - half, x + half + 1, word, c);
+      }
     }
   }
 }

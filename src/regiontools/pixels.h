@@ -47,6 +47,22 @@ class DirectPixels {
     touched_top_ = std::min(touched_top_, y);
     touched_bottom_ = std::max(touched_bottom_, y + 1);
   }
+  // As Put at every x of [x0, x1) on row y.
+  void PutSpan(int y, int x0, int x1, std::uint32_t word, gdi::COLORREF colour) {
+    if (!surface_) {
+      for (int x = x0; x < x1; ++x) gdi::SetPixel(dc_, x, y, colour);
+      return;
+    }
+    if (y < 0 || y >= surface_->Height()) return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, surface_->Width());
+    if (x0 >= x1) return;
+    std::fill(surface_->Row(y) + x0, surface_->Row(y) + x1, word);
+    touched_left_ = std::min(touched_left_, x0);
+    touched_right_ = std::max(touched_right_, x1);
+    touched_top_ = std::min(touched_top_, y);
+    touched_bottom_ = std::max(touched_bottom_, y + 1);
+  }
   // The surface's words when they can be written directly, else null.
   gdi::Bitmap* Direct() { return surface_; }
   void TouchAll() {

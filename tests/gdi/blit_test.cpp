@@ -168,6 +168,18 @@ TEST(StretchBlt, MirrorsWhenExtentsDifferInSign) {
   EXPECT_EQ(dst.Picture(), "..#\n..#\n#..\n");
 }
 
+TEST(StretchBlt, MirroredOrEnlargedCopiesPastTheSourceEdgeLeaveThoseDestinationPixels) {
+  // A source of b r # whose mirror is read one column past its right edge, and an enlargement
+  // that starts one column before its left edge: the pixels without a source keep their red.
+  Surface src(3, 1), dst(4, 2, kRed);
+  src.bmp->At(0, 0) = PixelFromColorref(kBlue);
+  src.bmp->At(1, 0) = PixelFromColorref(kRed);
+  src.bmp->At(2, 0) = PixelFromColorref(kBlack);
+  StretchBlt(dst.dc, 0, 0, 4, 1, src.dc, 3, 0, -4, 1, SRCCOPY);
+  StretchBlt(dst.dc, 0, 1, 4, 1, src.dc, -1, 0, 2, 1, SRCCOPY);
+  EXPECT_EQ(dst.Picture(), "r#rb\nrrbb\n");
+}
+
 TEST(StretchBlt, ShrinkModesKeepOrCombineEliminatedPixels) {
   // A 4x4 source with one black pixel at (1, 1), shrunk to 2x2: the pixel falls in the first
   // destination pixel but is not the first source row it samples.
