@@ -26,13 +26,20 @@ def main():
         left, top = (WIDTH - 390) // 2, (HEIGHT - 273) // 2
         s.click(left + 30, top + 30, pause=1.0)
         s.drag(300, 300, 400, 350, steps=8)
-        # CLIP ART: the first picture of the list, then Yes.
-        s.click(280, 30, pause=1.0)
+        # CLIP ART: the first picture of the list, then Yes. On a busy machine a click in the list
+        # can be lost; the choice is then made again (a dialog left without a choice chooses
+        # nothing and leaves no tool).
         left, top = (WIDTH - 477) // 2, (HEIGHT - 299) // 2
-        s.click(left + 360, top + 12, pause=1.0)
-        s.click(left + 359, top + 267, pause=1.0)
-        s.click(700, 450, pause=1.0)
-        img = s.screenshot(shot)
+        for _ in range(3):
+            s.click(280, 30, pause=2.0)
+            s.click(left + 360, top + 12, pause=1.0)
+            s.click(left + 359, top + 267, pause=1.0)
+            # No, in case the dialog is still open; once it has closed, this press places the clip art.
+            s.click(left + 442, top + 268, pause=1.0)
+            s.click(700, 450, pause=1.0)
+            img = s.screenshot(shot)
+            if coloured(img, 630, 380, 770, 520) > 500:
+                break
     stamp = coloured(img, 368, 318, 432, 382)
     trail = coloured(img, 268, 268, 332, 332)
     clip = coloured(img, 630, 380, 770, 520)
