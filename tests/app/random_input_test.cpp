@@ -3,6 +3,16 @@
 // forms that open answered by random clicks. A child does all of this. Nothing may crash (the
 // sanitizer build runs the same input), the program's drawing objects must not pile up, and the
 // settings the tools read stay in their ranges.
+//
+// CI runs a few thousand events. The long soak runs a million, seeded, outside CI:
+//   PD_SOAK_EVENTS=1000000 PD_SOAK_SEED=1 build/bin/app_tests --gtest_filter='RandomInputTest.*'
+// It also checks that the process's resident memory stays bounded after the warm-up.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "app/dispatch.h"
@@ -13,6 +23,33 @@ namespace {
 
 namespace hl = platform::headless;
 using platform::MouseButton;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+long EnvNumber(const char* name, long fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? std::strtol(v, nullptr, 10) : fallback;
+}
+
+// Resident set size of this process, in KiB.
+long ResidentKiB() {
+  long pages = 0, resident = 0;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
 
 class RandomInputTest : public AppTest {
  protected:
@@ -102,7 +139,13 @@ class RandomInputTest : public AppTest {
 };
 
 TEST_F(RandomInputTest, AChildsRandomClicksNeverBreakTheProgram) {
-  for (int seed = 1; seed <= 4; ++seed) {
+  const long long_events = EnvNumber("PD_SOAK_EVENTS", 0);
+  const int first_seed = static_cast<int>(EnvNumber("PD_SOAK_SEED", 1));
+  // The short run: four seeds of 1,500 events. The long one: one seed of PD_SOAK_EVENTS.
+  const int seeds = long_events > 0 ? 1 : 4;
+  const long events = long_events > 0 ? long_events : 1500;
+  const long warm_up = std::min(events / 5, 20000L);
+  for (int seed = first_seed; seed < first_seed + seeds; ++seed) {
     rng_.seed(static_cast<unsigned>(seed));
     // Every form that opens gets a few random clicks and is then closed one way or the other.
     platform::SetModalScript([this](platform::Form& form) {
@@ -110,16 +153,42 @@ TEST_F(RandomInputTest, AChildsRandomClicksNeverBreakTheProgram) {
         hl::Click(form, Between(0, form.ClientWidth() - 1), Between(0, form.ClientHeight() - 1));
       return Between(0, 1) == 0 ? platform::mrOk : platform::mrCancel;
     });
-    int live_before = -1;
-    for (int step = 0; step < 1500 && !hl::QuitRequested(); ++step) {
+    // Message boxes take the safe answer (No to QUIT, Cancel, OK), so the run goes on.
+    hl::Dialogs().answers.clear();
+    const auto started = std::chrono::steady_clock::now();
+    int live_before = -1, live_peak = 0;
+    long rss_before = 0, rss_peak = 0, step = 0;
+    for (; step < events && !hl::QuitRequested(); ++step) {
       RandomEvent();
-      if (step == 200) live_before = gdi::GdiLiveObjects();
-      if (step % 50 == 0) CheckSettings(seed, step);
+      if (step == warm_up) {
+        live_before = gdi::GdiLiveObjects();
+        rss_before = ResidentKiB();
+      }
+      if (step > warm_up && step % 1000 == 0) {
+        live_peak = std::max(live_peak, gdi::GdiLiveObjects());
+        rss_peak = std::max(rss_peak, ResidentKiB());
+      }
+      if (step % 50 == 0) CheckSettings(seed, static_cast<int>(step));
       if (HasFatalFailure()) return;
     }
-    CheckSettings(seed, 1500);
+    CheckSettings(seed, static_cast<int>(step));
+    live_peak = std::max(live_peak, gdi::GdiLiveObjects());
+    rss_peak = std::max(rss_peak, ResidentKiB());
     // Objects in use come and go with the tool; they must not grow with the number of events.
     EXPECT_LE(gdi::GdiLiveObjects(), live_before + 40) << "seed " << seed;
+    EXPECT_LE(live_peak, live_before + 60) << "seed " << seed;
+    // The sanitizers keep freed memory in quarantine, so memory is measured in a plain build only.
+    if (!kSanitized && long_events > 0) {
+      EXPECT_LE(rss_peak, rss_before + 64 * 1024) << "seed " << seed;
+    }
+    if (long_events > 0) {
+      const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+      std::printf(
+          "soak seed %d: %ld events in %.0f s; objects %d after warm-up, %d peak, %d at end; "
+          "RSS %ld KiB after warm-up, %ld KiB peak; %zu message boxes\n",
+          seed, step, secs, live_before, live_peak, gdi::GdiLiveObjects(), rss_before, rss_peak,
+          hl::Dialogs().asked.size());
+    }
     platform::SetModalScript({});
   }
 }
