@@ -75,7 +75,7 @@ void EraseScreen(Action action) {
 // A colouring-book page is on the canvas: the child goes straight to the BUCKET of the PAINT
 // tab, whose fill never covers the page's black outlines.
 void OpenPaintBucket() {
-  if (MainForm) MainForm->ChangeCategory(1);
+  if (MainForm && !MainForm->ChangeCategory(1)) return;
   DrawSlotMarker(2);
   CurrentTool = 58;
   FillStylePanelShown = true;

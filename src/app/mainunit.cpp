@@ -181,10 +181,14 @@ void Tmain::Timer1Timer() {
   }
 }
 
-void Tmain::ChangeCategory(int index) {
-  timer1_.SetEnabled(false);
+bool Tmain::ChangeCategory(int index) {
+  // The new strip is read before the old one goes: a strip that cannot be read ends the change
+  // with the reader's message, and the old category goes on as it was.
   const std::string name = index <= 8 ? "a90" + std::to_string(index) + ".kvr" : "a910.kvr";
-  IconStrip = LoadAssetBitmap(name);
+  gdi::HBITMAP strip = LoadAssetBitmap(name);
+  if (!strip) return false;
+  timer1_.SetEnabled(false);
+  IconStrip = strip;
   IconFrame = 0;
   IconFrameDown = false;
   timer1_.SetInterval(125);
@@ -192,6 +196,8 @@ void Tmain::ChangeCategory(int index) {
   CurrentCategory = index + 1;
   DrawSlotMarker(12);
   SetButtonDescriptions();
+  tabset1_.Invalidate();
+  return true;
 }
 
 void Tmain::FormMouseDown(MouseButton, unsigned, int x, int y) {

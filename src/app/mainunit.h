@@ -41,8 +41,11 @@ class Tmain {
   void AppActivate();
   void AppDeactivate();
   void AskQuit();
-  // Shows the icon strip of the category with tab index 0..9 from its first frame.
-  void ChangeCategory(int index);
+  // Makes the category with tab index 0..9 the chosen one: its icon strip from its first frame,
+  // its button hints, its tab shown chosen. This is the one way to change category, by a click
+  // or by the program. When the strip cannot be read the reader's message is shown and nothing
+  // changes (false).
+  bool ChangeCategory(int index);
 
   // The tool palette (toolpalette.cpp). A press of any mouse button on tool button k = 1..10
   // (Image1MouseDown .. Image10MouseDown).
@@ -50,7 +53,7 @@ class Tmain {
   // A click on the tab of index 0..9.
   void TabSet1Click(int index);
   void TabSet1Paint();
-  // Draws the icon of the tab of index 0..9 on the tab set's DC.
+  // Draws the icon of the tab of index 0..9 on the tab set's DC, over the tab's shape.
   void TabSet1DrawTab(const gdi::HDC& dc, int index);
   void TabSet1MouseMove(int x);
 

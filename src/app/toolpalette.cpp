@@ -34,6 +34,11 @@ void ReleaseHeldButton() {
   if (CurrentTool == 55) CurrentTool = 54;
 }
 
+// Where the icon of the tab of index 0..9 sits on the tab set.
+int TabIconLeft(int index) {
+  return 36 * index + (index <= 6 ? 12 : 17);
+}
+
 }  // namespace
 
 void DrawSlotMarker(int index) {
@@ -120,19 +125,44 @@ void Tmain::TabSet1Click(int index) {
   // forced pen size, or a parallelogram half drawn.
   FinishPendingTool();
   ReleaseHeldButton();
-  ChangeCategory(index);
-  CurrentTool = 0;
+  if (ChangeCategory(index)) CurrentTool = 0;
 }
 
 void Tmain::TabSet1Paint() {
+  using namespace gdi;
   WindowCanvas canvas(&tabset1_);
-  gdi::PatBlt(canvas.dc(), 0, 0, tabset1_.ClientWidth(), tabset1_.ClientHeight(), gdi::BLACKNESS);
-  for (int index = 0; index < kCategoryCount; ++index) TabSet1DrawTab(canvas.dc(), index);
+  const HDC& dc = canvas.dc();
+  PatBlt(dc, 0, 0, tabset1_.ClientWidth(), tabset1_.ClientHeight(), BLACKNESS);
+  // The tabs stand on the canvas below them: white, and the chosen one black with a white rim
+  // open towards the canvas, drawn last so that it lies over its neighbours. Each tab is cut
+  // round the place of its icon.
+  const COLORREF white = RGB(255, 255, 255) | kPaletteRelative, black = RGB(0, 0, 0) | kPaletteRelative;
+  const int chosen = CurrentCategory - 1;
+  HPEN rim = CreatePen(PS_SOLID, 1, white);
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int index = 0; index < kCategoryCount; ++index) {
+      if ((index == chosen) != (pass == 1)) continue;
+      const int x = TabIconLeft(index), bottom = tabset1_.ClientHeight();
+      const POINT shape[4] = {{x - 2, bottom}, {x + 1, 0}, {x + 31, 0}, {x + 34, bottom}};
+      HBRUSH fill = CreateSolidBrush(index == chosen ? black : white);
+      SelectObject(dc, GetStockObject(NULL_PEN));
+      SelectObject(dc, fill);
+      Polygon(dc, shape, 4);
+      if (index == chosen) {
+        SelectObject(dc, rim);
+        const POINT edge[4] = {{x - 2, bottom - 1}, {x + 1, 0}, {x + 30, 0}, {x + 33, bottom}};
+        Polyline(dc, edge, 4);
+      }
+      SelectObject(dc, GetStockObject(BLACK_PEN));
+      SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    }
+  }
+  for (int index = 0; index < kCategoryCount; ++index) TabSet1DrawTab(dc, index);
 }
 
 void Tmain::TabSet1DrawTab(const gdi::HDC& dc, int index) {
   if (index < 0 || index >= kCategoryCount) return;
-  if (gdi::HICON icon = LoadTabIcon(index)) gdi::DrawIcon(dc, 36 * index + (index <= 6 ? 12 : 17), 0, icon);
+  if (gdi::HICON icon = LoadTabIcon(index)) gdi::DrawIcon(dc, TabIconLeft(index), 0, icon);
 }
 
 void Tmain::TabSet1MouseMove(int x) {

@@ -285,6 +285,7 @@ TEST_F(PicturesTest, DeleteAsksEveryTimeAndSaysWhenAPictureCouldNotGo) {
 TEST_F(PicturesTest, ColorbookEndsOnThePaintTabWithTheBucketAndBackgroundsForgetTheName) {
   WritePicture(AssetDir + "art/cb1.bmp", 64, 40, kWhite);
   WritePicture(AssetDir + "art/LEVEL1.BMP", 64, 40, kBlue);
+  for (const char* strip : {"a901.kvr", "a908.kvr"}) WritePicture(AssetDir + strip, 400, 246, kBlack);
   CurrentPictureName = DataDir + "user/UPAAAAAA.BMP";
   AnswerForms(150, 100);
   main_->TabSet1Click(8);

@@ -395,7 +395,7 @@ TEST_F(ToolPaletteTest, ToolsWithVariantsDrawTheVariantTheirPanelShows) {
     int tab, slot;
     int* option;
     int value, tool;
-  } cases[] = {{0, 9, &QuillKind, 2, 13},  {0, 9, &QuillKind, 1, 12},   {2, 4, &FishKind, 2, 26},
+  } cases[] = {{0, 9, &QuillKind, 2, 13},  {0, 9, &QuillKind, 1, 12},  {2, 4, &FishKind, 2, 26},
                {3, 5, &RibbonKind, 3, 20}, {3, 5, &RibbonKind, 2, 29}, {7, 3, &PixellateMode, 2, 64}};
   for (const auto& c : cases) {
     ClickTab(c.tab);
@@ -464,14 +464,59 @@ TEST_F(ToolPaletteTest, TabIconsAreDrawnWhereTheHintRulePutsThem) {
   for (int index = 0; index < 10; ++index) {
     SCOPED_TRACE(index);
     const int left = 36 * index + (index <= 6 ? 12 : 17);
-    const gdi::COLORREF shown = index == 4 ? kBlack : kWhite;  // icon 5 is missing
-    EXPECT_EQ(hl::PixelAt(Tabs(), left, 10), kBlack);          // the transparent column
+    // The first tab is the chosen one, black; the others white. Icon 5 is missing.
+    const gdi::COLORREF tab = index == 0 ? kBlack : kWhite, shown = index == 4 ? tab : kWhite;
+    EXPECT_EQ(hl::PixelAt(Tabs(), left, 20), tab);  // the transparent column
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 1, 0), shown);
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 31, 31), shown);
     EXPECT_EQ(hl::PixelAt(Tabs(), left + 32, 10), kBlack);
     EXPECT_EQ(hl::PixelAt(Tabs(), left - 1, 10), kBlack);
   }
   EXPECT_EQ(hl::PixelAt(Tabs(), 400, 10), kBlack);
+}
+
+TEST_F(ToolPaletteTest, TheChosenTabIsBlackAndTheOthersWhiteHoweverTheCategoryChanges) {
+  // A pixel of each tab beside its icon: black with a white rim for the chosen tab, white else.
+  auto tabs = [&] {
+    hl::Pump();
+    std::string s;
+    for (int index = 0; index < 10; ++index) {
+      const int left = TabCentre(index) - 16;
+      const bool black = hl::PixelAt(Tabs(), left - 1, 30) == kBlack;
+      s += black && hl::PixelAt(Tabs(), left - 2, 30) == kWhite ? 'B'
+           : hl::PixelAt(Tabs(), left - 1, 30) == kWhite        ? 'w'
+                                                                : '?';
+    }
+    return s;
+  };
+  EXPECT_EQ(tabs(), "Bwwwwwwwww");
+  ClickTab(7);
+  EXPECT_EQ(tabs(), "wwwwwwwBww");
+  main_->ChangeCategory(1);  // as the program itself changes category
+  EXPECT_EQ(tabs(), "wBwwwwwwww");
+  EXPECT_EQ(CurrentCategory, 2);
+  EXPECT_EQ(hl::HintAt(Button(3), 5, 5), "BUCKET -- fill an area with color or a pattern.");
+}
+
+TEST_F(ToolPaletteTest, ACategoryWhoseStripCannotBeReadLeavesEverythingAsItWas) {
+  ClickTab(2);
+  CurrentTool = 7;
+  const gdi::HBITMAP strip = IconStrip;
+  UseScratchAssetDir();  // no strips at all
+  hl::Dialogs().asked.clear();
+  ClickTab(5);
+  ASSERT_EQ(hl::Dialogs().asked.size(), 1u);
+  EXPECT_NE(hl::Dialogs().asked[0].text.find("a905.kvr"), std::string::npos);
+  EXPECT_EQ(CurrentCategory, 3);
+  EXPECT_EQ(CurrentTool, 7);
+  EXPECT_EQ(IconStrip, strip);
+  EXPECT_EQ(hl::HintAt(Button(1), 5, 5), "OBJECTS -- draw various geometric objects.");
+  const int frame = IconFrame;
+  hl::AdvanceClock(125);
+  EXPECT_NE(IconFrame, frame);  // the animation runs on
+  hl::Pump();
+  EXPECT_EQ(hl::PixelAt(Tabs(), TabCentre(2) - 17, 30), kBlack);
+  EXPECT_EQ(hl::PixelAt(Tabs(), TabCentre(5) - 17, 30), kWhite);
 }
 
 }  // namespace
