@@ -14,6 +14,7 @@
 #include "app/mainunit.h"
 #include "core/datadir.h"
 #include "core/state.h"
+#include "gdi/bmp.h"
 #include "media/sound.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -74,6 +75,17 @@ class AppTest : public ::testing::Test {
     AssetDir = scratch_dir_ + "/";
     DataDir = AssetDir;
     std::filesystem::create_directories(DataDir + "user");
+    WriteIconStrips(AssetDir);
+  }
+
+  // Small stand-ins for the ten icon strips, so that the tabs change category in a scratch
+  // asset directory.
+  static void WriteIconStrips(const std::string& dir) {
+    const gdi::HBITMAP strip = gdi::CreateDIBSection32(4, 4);
+    std::string error;
+    for (int n = 0; n <= 10; ++n)
+      if (n != 9)
+        gdi::SaveBmp24(dir + "/a9" + (n < 10 ? "0" : "") + std::to_string(n) + ".kvr", *strip, &error);
   }
 
   // Points DataDir alone at a new directory with an empty user/ folder, removed again when the

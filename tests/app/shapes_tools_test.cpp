@@ -54,6 +54,7 @@ class ShapesTest : public AppTest {
           << error;
     }
     AssetDir = dir.string() + "/";
+    WriteIconStrips(AssetDir);
   }
 
   // A busy picture of palette colours, so that an XOR outline left behind or a stray pixel shows

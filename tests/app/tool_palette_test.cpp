@@ -502,7 +502,8 @@ TEST_F(ToolPaletteTest, ACategoryWhoseStripCannotBeReadLeavesEverythingAsItWas) 
   ClickTab(2);
   CurrentTool = 7;
   const gdi::HBITMAP strip = IconStrip;
-  UseScratchAssetDir();  // no strips at all
+  UseScratchAssetDir();
+  fs::remove(AssetDir + "a905.kvr");
   hl::Dialogs().asked.clear();
   ClickTab(5);
   ASSERT_EQ(hl::Dialogs().asked.size(), 1u);
