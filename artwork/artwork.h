@@ -30,6 +30,8 @@ void DrawPatterns(const fs::path& dir);
 void DrawTextures(const fs::path& dir);
 // The pictures of the "Music and Sound Control" window.
 void DrawJukeboxPictures(const fs::path& dir);
+// "prtport.kvr", "prtland.kvr", "prtgo.kvr" and "prtstop.kvr": the print placement dialog's buttons.
+void DrawPrintPictures(const fs::path& dir);
 // "cursors/cursorN.kvr" and "cursors/hotspots.txt".
 void DrawCursors(const fs::path& dir);
 // "about.kvr" and "aboutbtn.kvr": the pictures of the ABOUT window.

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     art::DrawOptionPanels(dir);
     art::DrawFillStyleChart(dir);
     art::DrawJukeboxPictures(dir);
+    art::DrawPrintPictures(dir);
     art::DrawCursors(dir);
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);

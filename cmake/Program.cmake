@@ -8,7 +8,8 @@
 #
 # pd_app does not choose a backend; whatever links it adds one of the two platform libraries.
 
-find_package(Qt6 REQUIRED COMPONENTS Widgets DBus)
+find_package(Qt6 REQUIRED COMPONENTS Widgets DBus PrintSupport)
+find_package(X11 REQUIRED)
 
 # Sources of the platform layer: files without a prefix are shared by both backends.
 file(GLOB _pd_platform_all CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
@@ -29,7 +30,7 @@ target_link_libraries(pd_platform_shared PUBLIC pd_platform_api)
 target_compile_options(pd_platform_shared PRIVATE ${PD_WARNINGS})
 
 add_library(pd_platform_qt STATIC ${_pd_platform_qt} $<TARGET_OBJECTS:pd_platform_shared>)
-target_link_libraries(pd_platform_qt PUBLIC pd_platform_api PRIVATE Qt6::Widgets Qt6::DBus)
+target_link_libraries(pd_platform_qt PUBLIC pd_platform_api PRIVATE Qt6::Widgets Qt6::DBus Qt6::PrintSupport X11::X11)
 target_compile_options(pd_platform_qt PRIVATE ${PD_WARNINGS})
 
 add_library(pd_platform_headless STATIC ${_pd_platform_headless} $<TARGET_OBJECTS:pd_platform_shared>)

@@ -11,6 +11,8 @@
 #include "pictures/picturestore.h"
 #include "pictures/clipart.h"
 #include "pictures/stamps.h"
+#include "pictures/handover.h"
+#include "pictures/printing.h"
 #include "platform/platform.h"
 
 namespace pd {
@@ -141,11 +143,16 @@ void RunAction(const ToolSlot& slot) {
       SavePicture();
       return;
     case Action::Print:
+      PrintAction();
+      return;
     case Action::PrintSetup:
+      PrintSetupAction();
+      return;
     case Action::Clipboard:
+      CopyPictureToClipboard();
+      return;
     case Action::Wallpaper:
-      // Saving, printing, the clipboard and the wallpaper come with the picture store and the
-      // printing work; the panels are redrawn by the button either way.
+      MakeWallpaper();
       return;
     case Action::About:
       ShowAbout();

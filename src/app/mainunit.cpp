@@ -16,6 +16,7 @@
 #include "media/music.h"
 #include "media/sound.h"
 #include "regiontools/boxtools.h"
+#include "pictures/printing.h"
 
 namespace pd {
 
@@ -157,6 +158,7 @@ void Tmain::FormDestroy() {
   destroyed_ = true;
   timer1_.SetEnabled(false);
   if (MusicPlaying) StopBackgroundMusic();
+  ReleasePrintControl();
   IconStrip = nullptr;
   CanvasSnapshot = nullptr;
   AppPalette = nullptr;

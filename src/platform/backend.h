@@ -55,6 +55,7 @@ void ReleaseApplication();
 
 Dialogs& BackendDialogs();
 DesktopServices& BackendDesktop();
+Printing& BackendPrinting();
 
 // The script path of Form::ShowModal: after the form is shown, and after it is hidden again.
 void ModalScriptShown(Form& form);

@@ -109,6 +109,8 @@ int FlushCount();
 ScriptedDialogs& Dialogs();
 // The backend's own desktop services.
 FakeDesktop& Desktop();
+// The headless backend's printer (reset with the rest).
+FakePrinting& Printer();
 bool QuitRequested();
 
 }  // namespace platform::headless

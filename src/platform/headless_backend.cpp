@@ -33,6 +33,7 @@ struct State {
   unsigned held = 0;
   ScriptedDialogs dialogs;
   FakeDesktop desktop;
+  FakePrinting printing;
   bool quit = false;
   int flushes = 0;
   double refresh_hz = 60;
@@ -219,6 +220,7 @@ std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) {
 }
 Dialogs& BackendDialogs() { return S().dialogs; }
 DesktopServices& BackendDesktop() { return S().desktop; }
+Printing& BackendPrinting() { return S().printing; }
 void ModalScriptShown(Form&) { Idle(); }
 void ModalScriptHidden(Form&) { Idle(); }
 void ApplyScreenCursor(int) {}
@@ -310,6 +312,7 @@ void Reset() {
   s.held = 0;
   s.dialogs = ScriptedDialogs{};
   s.desktop = FakeDesktop{};
+  s.printing = FakePrinting{};
   s.quit = false;
   s.flushes = 0;
   s.refresh_hz = 60;
@@ -319,6 +322,7 @@ void Reset() {
   SetModalScript({});
   SetDialogs(nullptr);
   SetDesktop(nullptr);
+  SetPrinting(nullptr);
   detail::ClearCursorList();
   for (Timer::Impl* t : s.timers) {
     if (t->enabled) StartTimer(*t);
@@ -604,6 +608,7 @@ gdi::COLORREF PixelAt(Window& window, int x, int y) {
 int FlushCount() { return S().flushes; }
 ScriptedDialogs& Dialogs() { return S().dialogs; }
 FakeDesktop& Desktop() { return S().desktop; }
+FakePrinting& Printer() { return S().printing; }
 bool QuitRequested() { return S().quit; }
 
 }  // namespace headless

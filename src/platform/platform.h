@@ -313,10 +313,14 @@ class DesktopServices {
   virtual void InhibitScreenSaver(const std::string& reason) = 0;
   virtual void UninhibitScreenSaver() = 0;
   virtual bool ScreenSaverInhibited() const = 0;
-  // Not built yet: these belong to the clipboard and wallpaper work and return false for now.
-  // The bitmap goes to the clipboard as an image; the wallpaper is set from a bitmap file.
+  // Puts the bitmap on the desktop's clipboard as an image (PNG and BMP among its formats),
+  // replacing what was there; the program keeps serving it while it runs and hands it to the
+  // desktop's clipboard manager when it ends. False when there is no clipboard to put it on.
   virtual bool CopyBitmapToClipboard(const gdi::HBITMAP& bitmap);
-  virtual bool SetDesktopWallpaper(const std::string& bitmap_path);
+  // Makes the bitmap file the desktop's wallpaper on the desktop in use (see wallpaper.h), showing
+  // it even when the path is the same as last time. False, with a reason in *error, when no way
+  // of setting it worked: never true for a wallpaper that was not set.
+  virtual bool SetDesktopWallpaper(const std::string& bitmap_path, std::string* error);
 };
 
 // Records what was asked; inhibits only in memory.
@@ -325,11 +329,82 @@ class FakeDesktop : public DesktopServices {
   void InhibitScreenSaver(const std::string& reason) override;
   void UninhibitScreenSaver() override;
   bool ScreenSaverInhibited() const override { return inhibited; }
+  bool CopyBitmapToClipboard(const gdi::HBITMAP& bitmap) override;
+  bool SetDesktopWallpaper(const std::string& bitmap_path, std::string* error) override;
   bool inhibited = false;
   int inhibit_calls = 0;
   int uninhibit_calls = 0;
   std::string reason;
+  // A copy of the last bitmap put on the clipboard, and the wallpaper files asked for in order.
+  gdi::HBITMAP clipboard;
+  std::vector<std::string> wallpapers;
+  bool wallpaper_works = true;  // false: SetDesktopWallpaper fails as on a desktop without one
 };
+
+// ---- printing --------------------------------------------------------------------------------
+
+enum class PageOrientation { Portrait, Landscape };
+
+// One document on its way to the printer. The page is the printable area in device pixels,
+// (0, 0) at its top-left corner. The document goes to the printing system at End; a job
+// destroyed without End is abandoned.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  virtual int PageWidth() const = 0;
+  virtual int PageHeight() const = 0;
+  // Puts the bitmap's pixels with their top-left corner at (x, y), one bitmap pixel to one
+  // device pixel. A picture larger than memory allows goes in bands, one call each.
+  virtual void DrawBitmap(int x, int y, const gdi::Bitmap& bitmap) = 0;
+  // Writes text at (x, y) in the printer's default font.
+  virtual void DrawText(int x, int y, const std::string& text) = 0;
+  virtual bool End(std::string* error) = 0;
+};
+
+// The seam of printing. The Qt backend prints through the desktop's printing system (every
+// printer it knows), or into a PDF file once SetOutputFile has named one; the headless backend
+// uses a FakePrinting.
+class Printing {
+ public:
+  virtual ~Printing() = default;
+  // The desktop's standard printer dialog, modal to owner's top-level window: the printer and
+  // settings chosen are kept for the run and used by every later document. False when cancelled.
+  virtual bool Setup(Window* owner) = 0;
+  // Starts a one-page document titled title, in the orientation given, on the chosen printer (the
+  // default one until Setup chose another). Null, with the reason in *error, when there is no
+  // printer or the printing system refuses.
+  virtual std::unique_ptr<PrintJob> Begin(const std::string& title, PageOrientation orientation,
+                                          std::string* error) = 0;
+  // Documents go into this PDF file instead of to a printer (empty: to the printer again).
+  virtual void SetOutputFile(const std::string& pdf_path) = 0;
+};
+
+// Prints onto a page bitmap in memory: page_width x page_height device pixels, white at Begin.
+class FakePrinting : public Printing {
+ public:
+  struct Document {
+    std::string title;
+    PageOrientation orientation = PageOrientation::Portrait;
+    gdi::HBITMAP page;
+    std::vector<std::string> texts;
+    int bitmaps = 0;  // DrawBitmap calls
+    std::size_t largest_bitmap = 0;  // pixels of the largest bitmap drawn
+  };
+  bool Setup(Window* owner) override;
+  std::unique_ptr<PrintJob> Begin(const std::string& title, PageOrientation orientation,
+                                  std::string* error) override;
+  void SetOutputFile(const std::string& pdf_path) override { output_file = pdf_path; }
+  // The portrait page; landscape swaps the sides.
+  int page_width = 816, page_height = 1056;
+  bool has_printer = true;  // false: Begin fails as with no printer installed
+  bool setup_answer = true;
+  int setup_calls = 0;
+  std::string output_file;
+  std::vector<Document> documents;  // finished (End) documents only
+};
+
+void SetPrinting(Printing* printing);  // not owned; null puts the backend's own back
+Printing& CurrentPrinting();
 
 void SetDesktop(DesktopServices* desktop);  // not owned; null puts the backend's own back
 DesktopServices& Desktop();

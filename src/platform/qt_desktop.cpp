@@ -5,17 +5,27 @@
 // destructor, from an atexit handler for an exit() in between, and on SIGTERM, SIGINT and SIGHUP
 // (which end the loop the ordinary way). Should the process die without any of these, the desktop
 // drops the inhibition itself when the program's bus connection closes.
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
 #include "platform/qt_internal.h"
+#include "platform/qt_x11_root.h"
+#include "platform/wallpaper.h"
 
 namespace platform {
 
@@ -35,6 +45,52 @@ bool SessionBusConfigured() {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::path(runtime) / "bus", ec);
 }
+
+// The wallpaper methods' system calls: programs through QProcess, the session bus, the X server.
+class SystemWallpaperHost final : public WallpaperHost {
+ public:
+  std::string Env(const char* name) const override {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+  }
+  bool Run(const std::vector<std::string>& argv, std::string* output) override {
+    if (argv.empty() || QStandardPaths::findExecutable(QString::fromStdString(argv[0])).isEmpty())
+      return false;
+    QStringList args;
+    for (std::size_t i = 1; i < argv.size(); ++i) args << QString::fromStdString(argv[i]);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QString::fromStdString(argv[0]), args);
+    if (!process.waitForFinished(10000)) {
+      process.kill();
+      process.waitForFinished(1000);
+      return false;
+    }
+    if (output) *output = process.readAllStandardOutput().toStdString();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+  }
+  bool HasBusName(const std::string& service) override {
+    if (QCoreApplication::instance() == nullptr || !SessionBusConfigured()) return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr) return false;
+    return bus.interface()->isServiceRegistered(QString::fromStdString(service)).value();
+  }
+  bool BusCall(const std::string& service, const std::string& path, const std::string& interface,
+               const std::string& method, const std::vector<std::string>& args) override {
+    if (QCoreApplication::instance() == nullptr || !SessionBusConfigured()) return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromStdString(service), QString::fromStdString(path),
+                                       QString::fromStdString(interface), QString::fromStdString(method));
+    for (const std::string& a : args) call << QString::fromStdString(a);
+    return bus.call(call, QDBus::Block, 10000).type() == QDBusMessage::ReplyMessage;
+  }
+  bool SetRootBackground(const std::string& bitmap_path, std::string* error) override {
+    return x11::SetRootBackground(bitmap_path, error);
+  }
+};
 
 class DbusDesktop final : public DesktopServices {
  public:
@@ -76,6 +132,29 @@ class DbusDesktop final : public DesktopServices {
   }
 
   bool ScreenSaverInhibited() const override { return wanted_ || pending_ || cookie_; }
+
+  // The image is offered in every format the toolkit writes (PNG and BMP among them), converted
+  // when another program asks. On X11 the toolkit serves the clipboard while the program runs and
+  // hands it to the clipboard manager when the application object ends.
+  bool CopyBitmapToClipboard(const gdi::HBITMAP& bitmap) override {
+    if (!bitmap || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return false;
+    QImage image(bitmap->Width(), bitmap->Height(), QImage::Format_RGB32);
+    if (image.isNull()) return false;
+    for (int y = 0; y < bitmap->Height(); ++y)
+      std::memcpy(image.scanLine(y), bitmap->Row(y), static_cast<std::size_t>(bitmap->Width()) * 4);
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    clipboard->setMimeData(data, QClipboard::Clipboard);
+    return true;
+  }
+
+  bool SetDesktopWallpaper(const std::string& bitmap_path, std::string* error) override {
+    SystemWallpaperHost host;
+    std::string method;
+    return SetWallpaperWith(host, bitmap_path, &method, error);
+  }
 
  private:
   void ReadCookie() {

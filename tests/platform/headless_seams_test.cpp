@@ -135,10 +135,16 @@ TEST_F(HeadlessSeams, TheApplicationGivesTheScreenSaverBackWhenItEnds) {
   SetDesktop(nullptr);
 }
 
-TEST_F(HeadlessSeams, ClipboardAndWallpaperAreNotBuiltYetAndSaySo) {
-  FakeDesktop desktop;
+TEST_F(HeadlessSeams, ADesktopWithoutClipboardOrWallpaperSaysSo) {
+  struct Bare : DesktopServices {
+    void InhibitScreenSaver(const std::string&) override {}
+    void UninhibitScreenSaver() override {}
+    bool ScreenSaverInhibited() const override { return false; }
+  } desktop;
+  std::string error;
   EXPECT_FALSE(desktop.CopyBitmapToClipboard(std::make_shared<gdi::Bitmap>(2, 2, false)));
-  EXPECT_FALSE(desktop.SetDesktopWallpaper("/tmp/TEMP.BMP"));
+  EXPECT_FALSE(desktop.SetDesktopWallpaper("/tmp/TEMP.BMP", &error));
+  EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

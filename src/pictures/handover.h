@@ -1,0 +1,19 @@
+// Handing the picture to the rest of the desktop: the clipboard and the wallpaper.
+#pragma once
+
+#include "gdi/gdi.h"
+
+namespace pd {
+
+// The picture on the canvas as a bitmap of CanvasWidth x CanvasHeight (what lies beyond the
+// canvas's client area white), or null when there is no canvas or no memory for it.
+gdi::HBITMAP CanvasPicture();
+
+// CLIPBOARD: the picture goes on the desktop's clipboard as an image.
+void CopyPictureToClipboard();
+// WALLPAPER: the picture is written to "TEMP.BMP" in the data directory and made the desktop's
+// wallpaper. A file that cannot be written, or a desktop whose wallpaper cannot be set, is said in
+// a message; nothing else changes.
+void MakeWallpaper();
+
+}  // namespace pd
