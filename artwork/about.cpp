@@ -3,6 +3,7 @@
 #include <string>
 
 #include "artwork.h"
+#include "png.h"
 #include "canvas.h"
 #include "palette.h"
 #include "props.h"
@@ -104,9 +105,10 @@ void AboutButton(const fs::path& dir) {
   c.Save(dir / "aboutbtn.kvr");
 }
 
-// The icon in a 64 x 64 design square: a big "P" with a pencil doodling beside it.
-void Icon(Painter& p) {
-  p.NoPen().Brush(Shade(kSky, 1)).Rect(0, 0, 64, 64);
+// The icon in a 64 x 64 design square: a big "P" with a pencil doodling beside it, on a sky
+// backdrop unless the corners are to stay clear.
+void Icon(Painter& p, bool backdrop = true) {
+  if (backdrop) p.NoPen().Brush(Shade(kSky, 1)).Rect(0, 0, 64, 64);
   p.Style(kBlack, kWhite, 3).Round(3, 3, 61, 61, 18);
   for (int i = 0; i < 3; ++i) {
     const double r = 17 - 3 * i;
@@ -122,6 +124,41 @@ void Icon(Painter& p) {
 void DrawAboutPictures(const fs::path& dir) {
   About(dir);
   AboutButton(dir);
+}
+
+void DrawDesktopIcons(const fs::path& dir) {
+  // Drawn once at 1024 pixels on a key colour the icon does not use, then each size averaged
+  // down from it: the small sizes get smooth edges, and the corners outside the tile are clear.
+  constexpr int kBig = 1024;
+  const COLORREF key = gdi::RGB(255, 0, 255);
+  Canvas big(kBig, kBig, key);
+  {
+    Painter p(big, 0, 0, kBig / 64.0);
+    Icon(p, false);
+  }
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const int k = kBig / size;
+    std::vector<std::uint32_t> rgba(static_cast<std::size_t>(size) * size);
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        unsigned r = 0, g = 0, b = 0, n = 0;
+        for (int yy = y * k; yy < (y + 1) * k; ++yy)
+          for (int xx = x * k; xx < (x + 1) * k; ++xx) {
+            const COLORREF c = big.Pixel(xx, yy);
+            if (c == key) continue;
+            r += gdi::GetRValue(c);
+            g += gdi::GetGValue(c);
+            b += gdi::GetBValue(c);
+            ++n;
+          }
+        const unsigned alpha = n * 255 / (k * k);
+        rgba[static_cast<std::size_t>(y) * size + x] =
+            n == 0 ? 0 : (alpha << 24) | ((r / n) << 16) | ((g / n) << 8) | (b / n);
+      }
+    const fs::path folder = dir / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
+    fs::create_directories(folder);
+    SavePng(folder / "pindoodle.png", size, size, rgba);
+  }
 }
 
 void DrawProgramIcon(const fs::path& dir) {

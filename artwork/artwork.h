@@ -49,5 +49,8 @@ void DrawSprites(const fs::path& dir);
 void DrawStampsAndClipArt(const fs::path& dir);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
+// "NxN/apps/pindoodle.png" for N = 16, 24, 32, 48, 64, 128 and 256: the desktop's icons of the
+// program, with clear corners, for the hicolor theme.
+void DrawDesktopIcons(const fs::path& dir);
 
 }  // namespace art

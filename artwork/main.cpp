@@ -1,13 +1,24 @@
 // pd_artwork OUTPUT_DIR: draws every picture of the program into OUTPUT_DIR.
+// pd_artwork --icons DIR: draws the desktop icons of the program into DIR (a hicolor tree).
 #include <exception>
 #include <iostream>
+#include <string>
 
 #include "artwork.h"
 #include "panels.h"
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--icons") {
+    try {
+      art::DrawDesktopIcons(argv[2]);
+    } catch (const std::exception& e) {
+      std::cerr << "pd_artwork: " << e.what() << '\n';
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 2) {
-    std::cerr << "usage: pd_artwork OUTPUT_DIR\n";
+    std::cerr << "usage: pd_artwork OUTPUT_DIR | pd_artwork --icons DIR\n";
     return 2;
   }
   try {

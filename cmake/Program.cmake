@@ -58,4 +58,6 @@ endif()
 
 add_executable(pindoodle ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(pindoodle PRIVATE pd_app pd_platform_qt)
+target_compile_definitions(pindoodle PRIVATE PD_VERSION="${PROJECT_VERSION}")
 target_compile_options(pindoodle PRIVATE ${PD_WARNINGS})
+include(${CMAKE_CURRENT_LIST_DIR}/Install.cmake)

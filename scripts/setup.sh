@@ -9,7 +9,7 @@ pd_packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev
+  libx11-dev desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils xclip poppler-utils imagemagick sox
 )
 
