@@ -295,9 +295,9 @@ void PrintAction() {
 }
 
 void PrintSetupAction() {
-  SaveCanvasSnapshot();
   platform::CurrentPrinting().Setup(CanvasWindow);
   RepaintCanvas();
+  if (platform::Application::Exists()) platform::Application::Instance().ProcessMessages();
 }
 
 }  // namespace pd
