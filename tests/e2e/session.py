@@ -57,7 +57,10 @@ class Session:
             raise AssertionError("Xvfb did not start")
         self.display = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
-        self.env.pop("WAYLAND_DISPLAY", None)
+        # Nothing reaches a real desktop: no Wayland, no session bus, no desktop's own settings.
+        for name in ("WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                     "XDG_SESSION_TYPE"):
+            self.env.pop(name, None)
         self.app = subprocess.Popen([self.program], env=self.env)
         for _ in range(200):
             if self.xdo("search", "--onlyvisible", "--name", "Pindoodle").strip():
