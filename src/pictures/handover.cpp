@@ -1,13 +1,12 @@
 #include "pictures/handover.h"
 
-#include <new>
 #include <string>
 
 #include "core/assets.h"
-#include "core/canvas.h"
 #include "core/datadir.h"
 #include "core/snapshot.h"
 #include "core/state.h"
+#include "pictures/picturestore.h"
 #include "gdi/bmp.h"
 #include "platform/platform.h"
 
@@ -24,25 +23,9 @@ void SettleAndRestore() {
 
 }  // namespace
 
-gdi::HBITMAP CanvasPicture() {
-  if (!CanvasWindow || CanvasWidth <= 0 || CanvasHeight <= 0) return nullptr;
-  gdi::HBITMAP picture;
-  try {
-    picture = gdi::CreateDIBSection32(CanvasWidth, CanvasHeight);
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
-  if (!picture) return nullptr;
-  picture->Fill(0xFFFFFF);
-  WindowCanvas canvas(CanvasWindow);
-  BitmapCanvas target(picture);
-  gdi::BitBlt(target.dc(), 0, 0, CanvasWidth, CanvasHeight, canvas.dc(), 0, 0, gdi::SRCCOPY);
-  return picture;
-}
-
 void CopyPictureToClipboard() {
   SaveCanvasSnapshot();
-  const gdi::HBITMAP picture = CanvasPicture();
+  const gdi::HBITMAP picture = CopyCanvas();
   if (!picture) {
     ShowMessage("There is not enough memory to copy the picture.",
                 platform::MB_OK | platform::MB_ICONWARNING);
@@ -56,7 +39,7 @@ void MakeWallpaper() {
   SaveCanvasSnapshot();
   const std::string path = DataPath("TEMP.BMP");
   std::string error;
-  gdi::HBITMAP picture = CanvasPicture();
+  gdi::HBITMAP picture = CopyCanvas();
   if (!picture) {
     ShowMessage("There is not enough memory to make the wallpaper.",
                 platform::MB_OK | platform::MB_ICONWARNING);

@@ -5,10 +5,6 @@
 
 namespace pd {
 
-// The picture on the canvas as a bitmap of CanvasWidth x CanvasHeight (what lies beyond the
-// canvas's client area white), or null when there is no canvas or no memory for it.
-gdi::HBITMAP CanvasPicture();
-
 // CLIPBOARD: the picture goes on the desktop's clipboard as an image.
 void CopyPictureToClipboard();
 // WALLPAPER: the picture is written to "TEMP.BMP" in the data directory and made the desktop's

@@ -37,8 +37,8 @@ TEST_F(HandoverTest, TheClipboardGetsThePictureOfTheCanvasSizeAndTheCanvasStays)
   Press(8);
   const gdi::HBITMAP& copy = hl::Desktop().clipboard;
   ASSERT_TRUE(copy);
-  EXPECT_EQ(copy->Width(), CanvasWidth);
-  EXPECT_EQ(copy->Height(), CanvasHeight);
+  EXPECT_EQ(copy->Width(), Canvas().ClientWidth());
+  EXPECT_EQ(copy->Height(), Canvas().ClientHeight());
   EXPECT_EQ(At(*copy, 0, 0), kRed);
   EXPECT_EQ(At(*copy, Canvas().ClientWidth() - 1, Canvas().ClientHeight() - 1), kBlue);
   EXPECT_EQ(CanvasPixel(0, 0), kRed);

@@ -39,8 +39,9 @@ def main():
         png = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"], env=s.env,
                              stdout=subprocess.PIPE, timeout=10).stdout
         w, h, _ = image = to_ppm(png, os.path.join(work, "clip.ppm"))
-        # The canvas panel runs from (82, 92) to the right edge and 2 above the bottom.
-        assert (w, h) == (1024 - 82, 768 - 92 - 2), f"clipboard picture is {w} x {h}"
+        # The canvas panel runs from (82, 92) to the right edge and 2 above the bottom; the picture
+        # is what lies inside its one-pixel frame.
+        assert (w, h) == (1024 - 82 - 2, 768 - 92 - 2 - 2), f"clipboard picture is {w} x {h}"
         screen = s.screenshot(shot)
         for x, y in ((450 - 83, 400 - 93), (100, 100), (700, 500)):
             assert pixel(image, x, y) == pixel(screen, x + 83, y + 93), f"pixel ({x}, {y}) differs"
