@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/app_fixture.h"
+#include "app_fixture.h"
 #include "core/datadir.h"
 #include "gdi/bmp.h"
 #include "pictures/printing.h"
