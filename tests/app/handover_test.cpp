@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "core/canvas.h"
 #include "core/datadir.h"
 #include "gdi/bmp.h"
 #include "pictures/printing.h"
@@ -17,7 +18,11 @@ class HandoverTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    UseScratchAssetDir();
+    // The program's own pictures stay; what it writes goes to a scratch directory.
+    char pattern[] = "/tmp/pd-handover-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_dir_ = pattern;
+    DataDir = scratch_dir_ + "/";
     main_->TabSet1Click(9);  // the PC category
     // A picture to hand over: red at the top left, blue at the bottom right.
     FillCanvas(kWhite);

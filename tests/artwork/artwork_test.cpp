@@ -74,6 +74,9 @@ const std::vector<Picture>& Pictures() {
     for (const auto& panel : art::PanelPictures()) p.push_back({panel.name, panel.width, panel.height});
     p.push_back({"a85.kvr", 626, 436});
     p.push_back({"savenew.kvr", 75, 75});
+    for (const Picture& b : {Picture{"prtport.kvr", 46, 43}, Picture{"prtland.kvr", 44, 37}, Picture{"prtgo.kvr", 42, 39},
+                             Picture{"prtstop.kvr", 41, 37}})
+      p.push_back(b);
     p.push_back({"a930.kvr", 317, 103});
     p.push_back({"a931.kvr", 317, 103});
     p.push_back({"a932.kvr", 262, 103});
