@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/assets.h"
 #include "core/canvas.h"
@@ -114,6 +115,58 @@ bool VisibleBounds(const HDC& dc, const HRGN& region, RECT* out) {
   return out->left < out->right && out->top < out->bottom;
 }
 
+// The pixels one 2-pixel band line covers, row by row: rows y (from the box's top) with the
+// columns from..to relative to the line's start column. The lines of a band are the same line
+// moved along the row, so a band paints, on each row, from the first line's span to the last's.
+struct LineRowSpan {
+  std::int64_t y, from, to;
+};
+
+// Draws one line of the run on a scratch surface, as the band would with its 2-pixel pen, and
+// reads its rows back. False when the line is too long to be worth a scratch surface.
+bool LineFootprint(BandRun run, std::int64_t h, std::vector<LineRowSpan>* rows) {
+  constexpr std::int64_t kMaxLength = 4096;
+  constexpr int kPad = 4;
+  if (h < 0 || h > kMaxLength) return false;
+  const int length = static_cast<int>(h);
+  const bool slanted = run != BandRun::Across;
+  const int width = slanted ? length + 2 * kPad + 1 : 2 * kPad + 1, height = length + 2 * kPad + 1;
+  HBITMAP scratch = CreateDIBSection32(width, height);
+  if (!scratch) return false;
+  scratch->Fill(0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, scratch);
+  SelectObject(dc, CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
+  // The start column of the line in the scratch surface, and where its other end lies.
+  const int start = slanted ? length + kPad : kPad;
+  switch (run) {
+    case BandRun::Across:
+      LineSegment(dc, start, kPad, start, kPad + length);
+      break;
+    case BandRun::DiagonalDown:
+      LineSegment(dc, start, kPad, start - length, kPad + length);
+      break;
+    default:
+      LineSegment(dc, start, kPad + length, start - length, kPad);
+      break;
+  }
+  rows->clear();
+  for (int y = 0; y < height; ++y) {
+    // A slanted line lies near the column that falls one a row; only that stretch is read.
+    const int centre = run == BandRun::Across ? start
+                       : run == BandRun::DiagonalDown ? start - (y - kPad)
+                                                      : start - (kPad + length - y);
+    int lo = -1, hi = -1;
+    for (int x = std::max(centre - kPad, 0); x <= std::min(centre + kPad, width - 1); ++x)
+      if (scratch->At(x, y) != 0) {
+        if (lo < 0) lo = x;
+        hi = x;
+      }
+    if (lo >= 0) rows->push_back({y - kPad, lo - start, hi - start});
+  }
+  return true;
+}
+
 }  // namespace
 
 void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch) {
@@ -157,6 +210,26 @@ void GradientFillShape(int kind, int x1, int y1, int x2, int y2, int cw, int ch)
   highest += kMargin;
 
   const int origin = style.run == BandRun::Down ? y1 : x1;
+  // The bands of parallel slanted or upright lines are painted a row at a time from the shape
+  // of one line; the level ones are cheap lines already.
+  std::vector<LineRowSpan> line_rows;
+  if (style.run != BandRun::Down && LineFootprint(style.run, h, &line_rows)) {
+    for (int k = 0; k < 10; ++k) {
+      const std::int64_t first = std::max(BandStart(origin, step, k), lowest);
+      const std::int64_t last = std::min(BandStart(origin, step, k + 1), highest);
+      if (first > last) continue;
+      const int shade = style.dark_first ? 9 - k : k;
+      SelectObject(dc, CreateSolidBrush(PaletteColours[ColourRow * 10 + shade] | kPaletteRelative));
+      for (const LineRowSpan& row : line_rows) {
+        const std::int64_t y = y1 + row.y;
+        if (y < top - kMargin || y >= bottom + kMargin) continue;
+        const std::int64_t from = std::max(first + row.from, left - kMargin);
+        const std::int64_t to = std::min(last + row.to, right + kMargin);
+        if (from <= to) PatBlt(dc, ClampToInt(from), ClampToInt(y), ClampToInt(to - from + 1), 1, PATCOPY);
+      }
+    }
+    return;
+  }
   for (int k = 0; k < 10; ++k) {
     SelectObject(dc, pens[k]);
     const std::int64_t first = std::max(BandStart(origin, step, k), lowest);

@@ -11,9 +11,13 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "core/canvas.h"
 #include "reference_image.h"
 #include "regiontools/polygons.h"
 #include "regiontools/ring.h"
+#include "tools/fills.h"
+#include "tools/helpers.h"
+#include "tools/rounding.h"
 #include "tools/shapes.h"
 #include "tools/solids.h"
 
@@ -300,6 +304,56 @@ TEST_F(SolidsPolygonsTest, LaserShadesGetLighterInwardByThePenSizesStep) {
       if (CanvasPixel(70, y) != kWhite) seen.insert(CanvasPixel(70, y));
     EXPECT_EQ(seen, expected);
   }
+}
+
+TEST_F(SolidsPolygonsTest, GradientBandsPaintExactlyWhatTheirLinesWould) {
+  // The bands are painted a row at a time; every pixel must be what drawing each 2-pixel line of
+  // each band through the region gives, on a busy picture, for boxes of every shape and kind.
+  struct Box {
+    int kind, x1, y1, x2, y2;
+  } boxes[] = {{31, 10, 10, 140, 100}, {33, 130, 90, 20, 5},    {31, 50, 40, 51, 90}, {32, 5, 50, 150, 57},
+               {39, 30, 10, 120, 110}, {31, -30, -20, 60, 200}, {33, 70, 60, 70, 60}};
+  ShapePoints[0] = {30, 10}, ShapePoints[1] = {120, 60}, ShapePoints[2] = {60, 110},
+  ShapePoints[3] = {90, 50};
+  for (const Box& b : boxes)
+    for (int style : {16, 17, 20, 21, 22, 23}) {
+      SCOPED_TRACE(::testing::Message()
+                   << "box " << b.x1 << "," << b.y1 << " kind " << b.kind << " style " << style);
+      FillBusy();
+      ShapePointCount = 4;
+      FillStyle = style;
+      gdi::HBITMAP expected = gdi::CreateDIBSection32(W(), H());
+      {
+        BitmapCanvas canvas(expected);
+        const gdi::HDC& dc = canvas.dc();
+        gdi::BitBlt(dc, 0, 0, W(), H(), platform::GetDC(&Canvas()), 0, 0, gdi::SRCCOPY);
+        const int x1 = std::min(b.x1, b.x2), x2 = std::max(b.x1, b.x2);
+        const int y1 = std::min(b.y1, b.y2), y2 = std::max(b.y1, b.y2);
+        gdi::SelectClipRgn(dc, MakeShapeRegion(b.kind, x1, y1, x2, y2, 20, 10));
+        const bool across = style < 18, down_left = style == 20 || style == 23;
+        const bool dark_first = style == 16 || style == 20 || style == 22;
+        const auto step = static_cast<float>((across ? x2 - x1 : x2 - x1 + y2 - y1) * 0.1L);
+        for (int k = 0; k < 10; ++k) {
+          const int shade = dark_first ? 9 - k : k;
+          gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 2,
+                                               PaletteColours[ColourRow * 10 + shade] | kPaletteRelative));
+          const int from = x1 + static_cast<int>(RoundHalfEven(k * step));
+          const int to = x1 + static_cast<int>(RoundHalfEven((k + 1) * step));
+          for (int v = from; v <= to; ++v) {
+            if (across)
+              LineSegment(dc, v, y1, v, y2);
+            else if (down_left)
+              LineSegment(dc, v, y1, v - (y2 - y1), y2);
+            else
+              LineSegment(dc, v, y2, v - (y2 - y1), y1);
+          }
+        }
+      }
+      GradientFillShape(b.kind, b.x1, b.y1, b.x2, b.y2, 20, 10);
+      for (int y = 0; y < H(); ++y)
+        for (int x = 0; x < W(); ++x)
+          ASSERT_EQ(Canvas().Surface()->At(x, y) & 0xFFFFFF, expected->At(x, y) & 0xFFFFFF) << x << "," << y;
+    }
 }
 
 }  // namespace
