@@ -58,3 +58,12 @@ if(_media_tests)
   target_compile_options(media_tests PRIVATE ${PD_WARNINGS})
   gtest_discover_tests(media_tests DISCOVERY_TIMEOUT 60)
 endif()
+
+# The program's code on the Qt backend: PRINT into a PDF file rendered back by poppler.
+file(GLOB _app_qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app_qt/*.cpp)
+if(_app_qt_tests)
+  add_executable(app_qt_tests ${_app_qt_tests})
+  target_link_libraries(app_qt_tests PRIVATE pd_app pd_platform_qt Qt6::Widgets Qt6::PrintSupport GTest::gtest_main)
+  target_compile_options(app_qt_tests PRIVATE ${PD_WARNINGS})
+  gtest_discover_tests(app_qt_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()

@@ -11,6 +11,7 @@
 #include "platform/backend.h"
 
 class QEventLoop;
+class QPrinter;
 
 namespace platform::qt {
 
@@ -64,5 +65,8 @@ std::optional<MouseButton> ButtonFromQt(Qt::MouseButton button);
 // Custom events: bring the changed pixels to the screen; deliver OnPaint.
 QEvent::Type FlushEventType();
 QEvent::Type PaintEventType();
+
+// The one printer object of the run: what PRINT SETUP chose, where PRINT prints.
+QPrinter& ProgramPrinter();
 
 }  // namespace platform::qt

@@ -52,7 +52,7 @@ class QtPrintJob final : public PrintJob {
 class QtPrinting final : public Printing {
  public:
   bool Setup(Window* owner) override {
-    QPrinter& printer = Printer();
+    QPrinter& printer = qt::ProgramPrinter();
     QWidget* parent = owner != nullptr ? qt::WidgetOf(*owner->TopLevel()) : nullptr;
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle("Print Setup");
@@ -61,11 +61,11 @@ class QtPrinting final : public Printing {
 
   std::unique_ptr<PrintJob> Begin(const std::string& title, PageOrientation orientation,
                                   std::string* error) override {
-    QPrinter& printer = Printer();
-    if (!output_file_.empty()) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(QString::fromStdString(output_file_));
-    } else {
+    QPrinter& printer = qt::ProgramPrinter();
+    // A PDF file named by SetOutputFile, or chosen in the printer dialog ("Print to File"), needs
+    // no printer; anything else goes to a printer of the printing system.
+    const bool to_file = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (!to_file) {
       if (QPrinterInfo::availablePrinters().isEmpty()) {
         if (error)
           *error = "No printer is installed. Add a printer in the system settings, then print again.";
@@ -89,18 +89,28 @@ class QtPrinting final : public Printing {
     return std::make_unique<QtPrintJob>(printer, std::move(painter));
   }
 
-  void SetOutputFile(const std::string& pdf_path) override { output_file_ = pdf_path; }
-
- private:
-  QPrinter& Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
+  void SetOutputFile(const std::string& pdf_path) override {
+    QPrinter& printer = qt::ProgramPrinter();
+    if (pdf_path.empty()) {
+      printer.setOutputFileName(QString());
+      printer.setOutputFormat(QPrinter::NativeFormat);
+      return;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf_path));
   }
-  std::unique_ptr<QPrinter> printer_;
-  std::string output_file_;
 };
 
 }  // namespace
+
+namespace qt {
+
+QPrinter& ProgramPrinter() {
+  static QPrinter printer(QPrinter::HighResolution);
+  return printer;
+}
+
+}  // namespace qt
 
 namespace detail {
 
