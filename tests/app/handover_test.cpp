@@ -149,6 +149,7 @@ TEST_F(PrintTest, CancelDragAndLandscapeFollowTheDialogsRules) {
   Print([](Tprntctl& d) { d.Image5Click(); });
   EXPECT_TRUE(hl::Printer().documents.empty());
   EXPECT_EQ(PrintMode, 0);
+  EXPECT_EQ(CanvasPixel(0, 0), kRed);
 
   Print([](Tprntctl& d) {
     d.Image3Click();
@@ -175,12 +176,18 @@ TEST_F(PrintTest, CancelDragAndLandscapeFollowTheDialogsRules) {
   EXPECT_EQ(hl::Printer().documents[0].orientation, platform::PageOrientation::Landscape);
   EXPECT_EQ(PrintX, 55);
 
-  // No printer: a message, nothing printed.
+  // No printer: a message, nothing printed. The picture starts at (10, 10) again, sideways.
   hl::Printer().has_printer = false;
-  Print([](Tprntctl& d) { d.Image4Click(); });
+  Print([](Tprntctl& d) {
+    EXPECT_EQ(d.PreviewX(), 10);
+    EXPECT_EQ(d.PreviewY(), 10);
+    EXPECT_EQ(d.Mode(), 4);
+    d.Image4Click();
+  });
   EXPECT_EQ(hl::Printer().documents.size(), 1u);
   ASSERT_EQ(hl::Dialogs().asked.size(), 1u);
   EXPECT_EQ(hl::Dialogs().asked[0].text, "No printer is installed.");
+  EXPECT_EQ(hl::Dialogs().asked[0].caption, "Pindoodle");
 }
 
 TEST_F(PrintTest, PrintSetupAsksThePrinterDialogAndPutsTheCanvasBack) {

@@ -58,7 +58,9 @@ struct Placement {
   int mode, x, y, size;
 };
 
-class PrintPdf : public ::testing::TestWithParam<Placement> {
+// The program's canvas on the toolkit: green, with a red top-left and a blue bottom-right corner
+// of the printed part (the last two columns and rows are not printed).
+class PrintOnQt : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -68,43 +70,50 @@ class PrintPdf : public ::testing::TestWithParam<Placement> {
     app_ = std::make_unique<platform::Application>(argc, argv);
   }
   static void TearDownTestSuite() { app_.reset(); }
+  void SetUp() override {
+    char pattern[] = "/tmp/pd-print-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    canvas_.SetBounds(0, 0, 402, 302);
+    CanvasWindow = &canvas_;
+    CanvasWidth = 402;
+    CanvasHeight = 302;
+    gdi::HDC dc = platform::GetDC(canvas_);
+    gdi::FillRect(dc, {0, 0, 402, 302}, gdi::CreateSolidBrush(kGreen));
+    gdi::FillRect(dc, {0, 0, 40, 30}, gdi::CreateSolidBrush(kRed));
+    gdi::FillRect(dc, {360, 270, 400, 300}, gdi::CreateSolidBrush(kBlue));
+    platform::ReleaseDC(canvas_, dc);
+    platform::SetDialogs(&dialogs_);
+  }
+  void TearDown() override {
+    platform::CurrentPrinting().SetOutputFile("");
+    platform::SetDialogs(nullptr);
+    CanvasWindow = nullptr;
+    std::filesystem::remove_all(dir_);
+  }
+  void Print(const std::string& pdf, const Placement& p) {
+    platform::CurrentPrinting().SetOutputFile(pdf);
+    PrintX = p.x;
+    PrintY = p.y;
+    PrintMode = p.mode;
+    PrintSize = p.size;
+    PrintPicture();
+  }
   static inline std::unique_ptr<platform::Application> app_;
+  platform::Form form_;
+  platform::Window canvas_{&form_};
+  platform::ScriptedDialogs dialogs_;
+  std::string dir_;
 };
+
+class PrintPdf : public PrintOnQt, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(PrintPdf, ThePictureLandsWhereThePlacementPutsItOnThePage) {
   if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
   const Placement p = GetParam();
-  char pattern[] = "/tmp/pd-print-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string dir = pattern, pdf = dir + "/page.pdf";
-
-  // A green canvas with a red top-left and a blue bottom-right corner of the printed part (the
-  // last two columns and rows are not printed).
-  platform::Form form;
-  platform::Window canvas(&form);
-  canvas.SetBounds(0, 0, 402, 302);
-  CanvasWindow = &canvas;
-  CanvasWidth = 402;
-  CanvasHeight = 302;
-  {
-    gdi::HDC dc = platform::GetDC(canvas);
-    gdi::FillRect(dc, {0, 0, 402, 302}, gdi::CreateSolidBrush(kGreen));
-    gdi::FillRect(dc, {0, 0, 40, 30}, gdi::CreateSolidBrush(kRed));
-    gdi::FillRect(dc, {360, 270, 400, 300}, gdi::CreateSolidBrush(kBlue));
-    platform::ReleaseDC(canvas, dc);
-  }
-  platform::ScriptedDialogs dialogs;
-  platform::SetDialogs(&dialogs);
-  platform::CurrentPrinting().SetOutputFile(pdf);
-  PrintX = p.x;
-  PrintY = p.y;
-  PrintMode = p.mode;
-  PrintSize = p.size;
-  PrintPicture();
-  platform::CurrentPrinting().SetOutputFile("");
-  platform::SetDialogs(nullptr);
-  CanvasWindow = nullptr;
-  EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked[0].text;
+  const std::string pdf = dir_ + "/page.pdf";
+  Print(pdf, p);
+  ASSERT_TRUE(dialogs_.asked.empty()) << dialogs_.asked[0].text;
 
   // Where the picture belongs, in the printer's pixels and then in the rendering's.
   QPrinter& printer = platform::qt::ProgramPrinter();
@@ -120,9 +129,9 @@ TEST_P(PrintPdf, ThePictureLandsWhereThePlacementPutsItOnThePage) {
             bottom = static_cast<int>((printable.top() + r.bottom) * k + 0.5);
 
   const std::string render =
-      "pdftoppm -r " + std::to_string(kRenderDpi) + " -singlefile " + pdf + " " + dir + "/page";
+      "pdftoppm -r " + std::to_string(kRenderDpi) + " -singlefile " + pdf + " " + dir_ + "/page";
   ASSERT_EQ(std::system(render.c_str()), 0);
-  const Image page = ReadPpm(dir + "/page.ppm");
+  const Image page = ReadPpm(dir_ + "/page.ppm");
   ASSERT_GT(page.width, 0);
   EXPECT_NEAR(page.width, paper.width() * k, 1.5);
   EXPECT_NEAR(page.height, paper.height() * k, 1.5);
@@ -152,7 +161,17 @@ TEST_P(PrintPdf, ThePictureLandsWhereThePlacementPutsItOnThePage) {
   pclose(pipe);
   EXPECT_NE(info.find("Pindoodle"), std::string::npos) << info;
   EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
-  std::filesystem::remove_all(dir);
+}
+
+TEST_F(PrintOnQt, APrinterThatCannotTakeTheJobIsSaidAndTheCanvasStays) {
+  Print(dir_ + "/no such folder/page.pdf", {3, 10, 10, 50});
+  ASSERT_EQ(dialogs_.asked.size(), 1u);
+  EXPECT_EQ(dialogs_.asked[0].caption, "Pindoodle");
+  EXPECT_FALSE(dialogs_.asked[0].text.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir_ + "/no such folder"));
+  gdi::HDC dc = platform::GetDC(canvas_);
+  EXPECT_EQ(gdi::GetPixel(dc, 200, 150), kGreen);
+  platform::ReleaseDC(canvas_, dc);
 }
 
 // Size 95 in portrait at (10, 10) spans 95 % of the printable width from about 5 % in; sideways
