@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "gdi/bmp.h"
 #include "platform/qt_x11_root.h"
@@ -85,11 +86,28 @@ bool SetRootBackground(const std::string& bitmap_path, std::string* error) {
   const int rs = ShiftOf(visual->red_mask), gs = ShiftOf(visual->green_mask), bs = ShiftOf(visual->blue_mask);
   const unsigned long rmax = visual->red_mask >> rs, gmax = visual->green_mask >> gs,
                       bmax = visual->blue_mask >> bs;
+  std::vector<int> source_x(static_cast<std::size_t>(w));
+  for (int x = 0; x < w; ++x) source_x[x] = std::clamp(static_cast<int>((x + off_x) / scale), 0, pw - 1);
+  // The usual 24-bit visual in 32-bit words of the machine's own byte order takes the words as
+  // they are; anything else goes pixel by pixel.
+  const std::uint16_t probe = 1;
+  const bool native_order =
+      (*reinterpret_cast<const unsigned char*>(&probe) == 1) == (image->byte_order == LSBFirst);
+  const bool words = image->bits_per_pixel == 32 && native_order && rmax == 255 && gmax == 255 && bmax == 255;
   for (int y = 0; y < h; ++y) {
     const int sy = std::clamp(static_cast<int>((y + off_y) / scale), 0, ph - 1);
+    const std::uint32_t* src = picture->Row(sy);
+    if (words) {
+      auto* out =
+          reinterpret_cast<std::uint32_t*>(image->data + static_cast<std::size_t>(image->bytes_per_line) * y);
+      for (int x = 0; x < w; ++x) {
+        const std::uint32_t p = src[source_x[x]];
+        out[x] = ((p >> 16) & 0xFF) << rs | ((p >> 8) & 0xFF) << gs | (p & 0xFF) << bs;
+      }
+      continue;
+    }
     for (int x = 0; x < w; ++x) {
-      const int sx = std::clamp(static_cast<int>((x + off_x) / scale), 0, pw - 1);
-      const std::uint32_t p = picture->At(sx, sy);
+      const std::uint32_t p = src[source_x[x]];
       const unsigned long r = ((p >> 16) & 0xFF) * rmax / 255, g = ((p >> 8) & 0xFF) * gmax / 255,
                           b = (p & 0xFF) * bmax / 255;
       XPutPixel(image, x, y, (r << rs) | (g << gs) | (b << bs));
