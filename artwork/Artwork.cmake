@@ -50,6 +50,8 @@ foreach(_n RANGE 1 8)
 endforeach()
 list(APPEND PD_ARTWORK_FILES stampwin.kvr a22.kvr stmore.kvr stcancel.kvr wmfyes.kvr wmfno.kvr stamps/cat.bmp art/cat.wmf)
 list(APPEND PD_ARTWORK_FILES prtport.kvr prtland.kvr prtgo.kvr prtstop.kvr)
+# The text and signature dialogs.
+list(APPEND PD_ARTWORK_FILES dlgok.kvr dlgno.kvr dlgerase.kvr name.sig)
 list(TRANSFORM PD_ARTWORK_FILES PREPEND ${PD_BIN}/ OUTPUT_VARIABLE _pd_artwork_outputs)
 
 # The generator's target dependency re-runs it whenever it, or the raster layer it draws with,

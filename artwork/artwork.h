@@ -47,6 +47,9 @@ void DrawSprites(const fs::path& dir);
 // The icon stamps and their chooser picture, the square and large stamps, the clip-art
 // metafiles, the square-stamp template "a22.kvr" and the choosers' buttons.
 void DrawStampsAndClipArt(const fs::path& dir);
+// "dlgok.kvr", "dlgno.kvr", "dlgerase.kvr": the text and signature dialogs' buttons, and the
+// blank signature "name.sig".
+void DrawDialogPictures(const fs::path& dir);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
 // "NxN/apps/pindoodle.png" for N = 16, 24, 32, 48, 64, 128 and 256: the desktop's icons of the

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     art::DrawAboutPictures(dir);
     art::DrawProgramIcon(dir);
     art::DrawSprites(dir);
+    art::DrawDialogPictures(dir);
     art::DrawBrowserPictures(dir);
     art::DrawBackgrounds(dir);
     art::DrawColouringPages(dir);

@@ -14,6 +14,7 @@
 #include "pictures/handover.h"
 #include "pictures/printing.h"
 #include "platform/platform.h"
+#include "regiontools/signature.h"
 
 namespace pd {
 
@@ -94,8 +95,7 @@ void RunAction(const ToolSlot& slot) {
     case Action::None:
       return;
     case Action::Signature:
-      // The signature window comes with the signature tools; the button saves the canvas and
-      // keeps the tool until then.
+      SignatureAction();
       return;
     case Action::WipeWhite:
     case Action::Chalkboard:

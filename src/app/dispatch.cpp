@@ -13,6 +13,7 @@
 #include "regiontools/polygons.h"
 #include "regiontools/ring.h"
 #include "regiontools/stamps.h"
+#include "regiontools/texttools.h"
 #include "tools/brushes.h"
 #include "tools/helpers.h"
 #include "tools/nibs.h"
@@ -182,6 +183,12 @@ ToolPhases IrregularRow() {
           }};
 }
 
+// TEXT: the box text tools pull out a box like MAGIC's and ask for their words at the release.
+template <int Tool>
+ToolPhases TextBoxRow() {
+  return {TrackBoxStart, TrackBoxDrag, [](int x, int y) { BoxTextEnd(Tool, x, y); }};
+}
+
 // BOMB leaves no tool selected once its animation is over.
 void BombEnd(int, int) {
   CurrentTool = 0;
@@ -261,6 +268,17 @@ std::array<ToolPhases, kToolCount> BuildTable() {
   t[44] = ShapeRow<SolidOfKind<kSolidEllipse>, 7>();
   t[45] = ShapeRow<SolidOfKind<kSolidBox>, 0>();
   t[46] = ShapeRow<SolidOfKind<kSolidRoundBox>, 46>();
+  // TEXT: the box text tools pull out a box and ask for their words at the release; ROTATED TEXT
+  // asks at the release; TYPING opens a line at the press.
+  t[kShadowTextTool] = TextBoxRow<kShadowTextTool>();
+  t[kExplodingTextTool] = TextBoxRow<kExplodingTextTool>();
+  t[kExtrudedTextTool] = TextBoxRow<kExtrudedTextTool>();
+  t[kRotatedTextTool] = {nullptr, nullptr, RotatedTextEnd};
+  t[kTypingTool] = {[](int x, int y) {
+                      PlaySoundEffect(63);
+                      StartTyping(x, y);
+                    },
+                    nullptr, nullptr};
   t[47] = {DropBomb, nullptr, BombEnd};
   t[48] = {LayTrack, nullptr, nullptr};
   t[50] = {SkiDown, nullptr, nullptr};
@@ -370,6 +388,7 @@ void ShowCoordinates(int x, int y) {
 
 void FinishPendingTool() {
   // Typing, stamps and the box selection arrive with their tools; each ends here.
+  if (TypingActive) FinishTyping();
   RestoreForcedPenSize();
   // A parallelogram waiting for its second step holds the button for the mouse. The child has
   // chosen something else: its outline goes, the button is let go so the next tool does not

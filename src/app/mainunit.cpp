@@ -17,6 +17,7 @@
 #include "media/sound.h"
 #include "regiontools/boxtools.h"
 #include "pictures/printing.h"
+#include "regiontools/texttools.h"
 
 namespace pd {
 
@@ -229,7 +230,11 @@ void Tmain::BiPict1MouseDown(MouseButton button, unsigned, int x, int y) {
     PickColourAt(x, y);
     return;
   }
-  if (TypingActive) return;  // the typed text is finished by the text tools
+  if (TypingActive) {
+    // The press commits the typed line and starts nothing else.
+    FinishTyping();
+    return;
+  }
   if (SelectionActive) PressOnSelection(x, y, button == MouseButton::Left);
   if (button != MouseButton::Left) return;
   ButtonHeld = true;
@@ -253,19 +258,23 @@ void Tmain::BiPict1MouseUp(MouseButton, unsigned, int x, int y) {
   ToolEnd(x, y);
 }
 
-void Tmain::FormKeyPress(char&) {}
+void Tmain::FormKeyPress(char& key) {
+  if (TypingActive) TypeKey(key);
+}
 void Tmain::FormKeyDown(int&, unsigned) {}
 
 void Tmain::AppMessage(platform::Window&, int command) {
   (void)command;
-  // A frame, a rubber band or a dragged piece on the canvas stays out of the snapshot.
-  SaveSnapshotWithoutOverlay();
+  // A frame, a rubber band or a dragged piece on the canvas stays out of the snapshot, and so
+  // does a line being typed with its caret (the snapshot holds the picture under it).
+  if (!TypingActive) SaveSnapshotWithoutOverlay();
 }
 
 void Tmain::AppActivate() {
   if (platform::Application::Exists()) platform::Application::Instance().ProcessMessages();
   RestoreCanvasSnapshot();
   RedrawBoxOverlay();
+  RedrawTypingLine();
 }
 
 void Tmain::AppDeactivate() {}

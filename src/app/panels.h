@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/tooltable.h"
+#include "regiontools/textdialogs.h"
 
 namespace pd {
 
@@ -47,8 +48,8 @@ PanelPlacement PanelPlacementOf(PanelBit panel);
 // The window x of the pen-size marker for size 1..9 (the marker row is y 269..277).
 int PenSizeMarkerX(int size);
 
-// The lettering-style chooser (`TFontForm`) installs its modal display here when it exists.
-// While this is empty a press on the font panel is taken and does nothing.
-inline void (*ShowFontChooser)() = nullptr;
+// What a press on the font panel shows: the lettering-style chooser TFontForm. While this is
+// empty a press on the font panel is taken and does nothing.
+inline void (*ShowFontChooser)() = ShowFontForm;
 
 }  // namespace pd

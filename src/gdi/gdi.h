@@ -475,6 +475,10 @@ HFONT CreateFontIndirectA(const LOGFONTA& lf);
 bool TextOutA(const HDC& hdc, int x, int y, const char* text, int len);
 bool GetTextExtentPoint32A(const HDC& hdc, const char* text, int len, SIZE* out);
 bool GetTextMetricsA(const HDC& hdc, TEXTMETRICA* out);
+// The Windows-1252 code page that text bytes are in: the character of a byte, and the byte of a
+// character (-1 for one the code page cannot hold).
+char32_t UnicodeFromAnsi(unsigned char byte);
+int AnsiFromUnicode(char32_t c);
 // Installed font families, sorted, without duplicates.
 std::vector<std::string> ListFontFamilies();
 

@@ -90,6 +90,20 @@ bool Latin1FromUtf8(const char* s, std::string* out) {
   return true;
 }
 
+}  // namespace
+
+char32_t UnicodeFromAnsi(unsigned char byte) { return CodePointFromByte(byte); }
+
+int AnsiFromUnicode(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  for (int i = 0; i < 32; ++i) {
+    if (kCp1252High[i] == c) return 0x80 + i;
+  }
+  return -1;
+}
+
+namespace {
+
 // The face file Fontconfig found for a request.
 struct Match {
   std::string file;

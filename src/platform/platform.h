@@ -195,7 +195,8 @@ class Window {
   // Keys go to the active top-level window, or to the form control that has the focus in it
   // (other child windows never take the keyboard; see Control). Setting
   // key to 0 in OnKeyDown stops the OnKeyPress that would follow; OnKeyPress gets the typed
-  // character in Latin-1, control characters included (8 backspace, 13 return, 27 escape).
+  // character as a byte of the text layer's code page (Windows-1252; a character it cannot hold
+  // is not delivered), control characters included (8 backspace, 13 return, 27 escape).
   std::function<void(int& key, unsigned shift)> OnKeyDown;
   std::function<void(int& key, unsigned shift)> OnKeyUp;
   std::function<void(char& key)> OnKeyPress;

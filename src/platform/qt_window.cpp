@@ -400,10 +400,12 @@ void WindowWidget::keyPressEvent(QKeyEvent* e) {
   if (vk != 0 && top->OnKeyDown) top->OnKeyDown(key, ShiftFromQt(e->modifiers(), Qt::NoButton));
   if (vk != 0 && key == 0) return;  // OnKeyDown swallowed the key
   if (owner == nullptr || !top->OnKeyPress) return;
-  for (const QChar c : e->text()) {
-    if (c.unicode() == 0 || c.unicode() > 0xFF) continue;
-    char ch = static_cast<char>(c.unicode());
+  for (const char32_t c : e->text().toUcs4()) {
+    const int byte = gdi::AnsiFromUnicode(c);
+    if (byte <= 0) continue;
+    char ch = static_cast<char>(byte);
     top->OnKeyPress(ch);
+    if (owner == nullptr) return;
   }
 }
 

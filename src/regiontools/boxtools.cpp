@@ -264,6 +264,10 @@ bool TracksBox(int tool) {
     case kCopyTool:
     case kCopyFlipTool:
     case 86:
+    case 75:  // the box text tools
+    case 76:
+    case 77:
+    case 78:
       return true;
     default:
       return false;
