@@ -12,6 +12,7 @@
 #include "core/datadir.h"
 #include "core/snapshot.h"
 #include "core/state.h"
+#include "gdi/bmp.h"
 
 namespace pd {
 
@@ -34,9 +35,18 @@ HBITMAP LoadSignature() {
   const std::string path = DataPath(kSignatureFile);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return WhiteSignature(kSignatureWidth, kWorkHeight);
-  std::ifstream in(path, std::ios::binary);
-  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::string error = in.bad() ? "the file cannot be read" : "";
+  std::string data, error;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    error = "it is not a file";
+  } else {
+    try {
+      std::ifstream in(path, std::ios::binary);
+      data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      if (!in) error = "the file cannot be read";
+    } catch (const std::exception& e) {
+      error = e.what();
+    }
+  }
   BmpInfo info;
   HBITMAP read;
   if (error.empty() && ReadBmpInfo(data.data(), data.size(), &info, &error)) read = LoadBmp(data, &error);

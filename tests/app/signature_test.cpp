@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "core/datadir.h"
 #include "core/snapshot.h"
+#include "gdi/bmp.h"
 #include "regiontools/signature.h"
 
 namespace pd::testing {
