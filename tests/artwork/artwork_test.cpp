@@ -91,6 +91,7 @@ const std::vector<Picture>& Pictures() {
     }
     p.insert(p.end(), {{"stampwin.kvr", 1920, 96}, {"a22.kvr", 128, 64}, {"stmore.kvr", 150, 46},
                        {"stcancel.kvr", 41, 36}, {"wmfyes.kvr", 40, 40}, {"wmfno.kvr", 40, 35}});
+    p.insert(p.end(), {{"dlgok.kvr", 40, 40}, {"dlgno.kvr", 40, 35}, {"dlgerase.kvr", 42, 41}, {"name.sig", 150, 160}});
     return p;
   }();
   return pictures;
