@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "app/mainunit.h"
 #include "core/state.h"
+#include "headless_program.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "regiontools/polygons.h"
@@ -22,20 +22,9 @@ using namespace pd;
 
 // The program with a canvas of at least 1000 x 700, and the box every figure fills.
 struct Program {
-  Program() {
-    platform::headless::Reset();
-    platform::headless::SetScreenSize(1280, 960);
-    static int argc = 1;
-    static char name[] = "solids_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<platform::Application>(argc, argv);
-    main = std::make_unique<Tmain>();
-    app->Run(main->Form());
-  }
   // A release of the figure from (ax, ay) to (x, y): the last outline was drawn there.
   static void Anchor(int ax, int ay, int x, int y) { AnchorX = ax, AnchorY = ay, LastX = x, LastY = y; }
-  std::unique_ptr<platform::Application> app;
-  std::unique_ptr<Tmain> main;
+  bench::HeadlessProgram program{1280, 960};
 };
 constexpr int kLeft = 20, kTop = 20, kRight = 1020, kBottom = 720;
 

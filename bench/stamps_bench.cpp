@@ -12,6 +12,7 @@
 #include "core/snapshot.h"
 #include "core/state.h"
 #include "gdi/wmf.h"
+#include "headless_program.h"
 #include "pictures/clipart.h"
 #include "pictures/stamps.h"
 #include "platform/headless.h"
@@ -20,22 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Program {
- public:
-  Program() {
-    platform::headless::Reset();
-    static int argc = 1;
-    static char name[] = "stamps_bench";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<platform::Application>(argc, argv);
-    main_ = std::make_unique<pd::Tmain>();
-    app_->Run(main_->Form());
-  }
-
- private:
-  std::unique_ptr<platform::Application> app_;
-  std::unique_ptr<pd::Tmain> main_;
-};
+using Program = pd::bench::HeadlessProgram;
 
 void Drag(benchmark::State& state, int tool) {
   Program program;

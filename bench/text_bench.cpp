@@ -3,39 +3,20 @@
 // of the words to a 1000-pixel box, and the three box texts across such a box.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
-#include "app/mainunit.h"
 #include "core/ansi.h"
 #include "core/snapshot.h"
 #include "core/state.h"
-#include "platform/headless.h"
-#include "platform/platform.h"
+#include "headless_program.h"
 #include "regiontools/texttools.h"
 
 namespace {
 
 using namespace pd;
 
-struct Program {
-  Program() {
-    platform::headless::Reset();
-    platform::headless::SetScreenSize(1280, 960);
-    static int argc = 1;
-    static char name[] = "text_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<platform::Application>(argc, argv);
-    main = std::make_unique<Tmain>();
-    app->Run(main->Form());
-  }
-  std::unique_ptr<platform::Application> app;
-  std::unique_ptr<Tmain> main;
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
+void TheProgram() {
+  static bench::HeadlessProgram program(1280, 960);
 }
 
 // Each iteration is two keys on a line of 253 characters at pen size 10: one that fills it to the
@@ -71,9 +52,15 @@ void BM_BoxText1000(benchmark::State& state) {
   ShadowDirection = 7;
   for (auto _ : state) {
     switch (state.range(0)) {
-      case kShadowTextTool: ShadowText(20, 100, 1000, 7); break;
-      case kExtrudedTextTool: ExtrudedText(20, 100, 1000, 7); break;
-      default: ExplodingText(20, 600, 1000, 7); break;
+      case kShadowTextTool:
+        ShadowText(20, 100, 1000, 7);
+        break;
+      case kExtrudedTextTool:
+        ExtrudedText(20, 100, 1000, 7);
+        break;
+      default:
+        ExplodingText(20, 600, 1000, 7);
+        break;
     }
   }
   ShadowDirection = 2;

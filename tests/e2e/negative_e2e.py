@@ -6,17 +6,12 @@ left behind.
 
 Usage: negative_e2e.py PROGRAM [SCREENSHOT.ppm]
 """
-import os
-import sys
-import tempfile
-import time
 
-from session import Session, pixel
+from session import Session, arguments, pixel
 
 # The MAGIC category's icon strip; without it the program stops at a message box, so the run is
 # skipped.
 NEEDED_ARTWORK = ("a907.kvr",)
-SKIPPED = 77
 
 
 def check(img, left, top, right, bottom):
@@ -38,12 +33,7 @@ def check(img, left, top, right, bottom):
 
 
 def main():
-    program = sys.argv[1]
-    shot = sys.argv[2] if len(sys.argv) > 2 else os.path.join(tempfile.mkdtemp(), "shot.ppm")
-    missing = [f for f in NEEDED_ARTWORK if not os.path.exists(os.path.join(os.path.dirname(program), f))]
-    if missing:
-        print(f"skipped: the artwork {', '.join(missing)} is not beside the program")
-        sys.exit(SKIPPED)
+    program, shot = arguments(NEEDED_ARTWORK)
     with Session(program) as s:
         # A red pencil line across the canvas (the PENCIL is chosen at start-up).
         s.drag(250, 340, 650, 340, steps=20)
@@ -54,15 +44,7 @@ def main():
         # Drag the box from its bottom right corner, across the line.
         left, top, right, bottom = 300, 250, 560, 430
         s.drag(right, bottom, left, top)
-        # A loaded machine may still be working through the drag: look again until the picture
-        # settles, for up to ten seconds.
-        problem = None
-        for _ in range(20):
-            problem = check(s.screenshot(shot), left, top, right, bottom)
-            if problem is None:
-                break
-            time.sleep(0.5)
-        assert problem is None, problem
+        s.settled(shot, lambda img: check(img, left, top, right, bottom))
         print("negative on a box dragged with the mouse: 1 passed, 0 failed")
 
 

@@ -4,25 +4,16 @@ the mouse, drag a rectangle with xdotool, and check the pixels of a screenshot.
 
 Usage: rectangle_e2e.py PROGRAM [SCREENSHOT.ppm]
 """
-import os
-import sys
-import tempfile
 
-from session import Session, pixel
+from session import Session, arguments, pixel
 
 # The pictures this run needs beside the program: the pen-size and fill-style panels and the
 # chooser's picture. Without them the program stops at a message box, so the run is skipped.
 NEEDED_ARTWORK = ("a28.kvr", "a3.kvr", "fstyles.kvr")
-SKIPPED = 77
 
 
 def main():
-    program = sys.argv[1]
-    shot = sys.argv[2] if len(sys.argv) > 2 else os.path.join(tempfile.mkdtemp(), "shot.ppm")
-    missing = [f for f in NEEDED_ARTWORK if not os.path.exists(os.path.join(os.path.dirname(program), f))]
-    if missing:
-        print(f"skipped: the artwork {', '.join(missing)} is not beside the program")
-        sys.exit(SKIPPED)
+    program, shot = arguments(NEEDED_ARTWORK)
     with Session(program) as s:
         # The SHAPES tab (the fifth, its icon at 36 x 4 + 12 in the tab set at (82, 60)), then the
         # RECTANGLE button (the second slot of the strip from x = 100, 40 pixels a slot).

@@ -2,6 +2,8 @@
 end-to-end tests."""
 import os
 import subprocess
+import sys
+import tempfile
 import time
 
 WIDTH, HEIGHT = 1024, 768
@@ -27,6 +29,21 @@ def read_ppm(path):
     w, h = int(fields[1]), int(fields[2])
     pos += 1
     return w, h, data[pos:pos + w * h * 3]
+
+
+SKIPPED = 77
+
+
+def arguments(needed_artwork=()):
+    """The program and the screenshot's path from the command line; the run is skipped (exit 77)
+    when artwork it needs is not beside the program."""
+    program = sys.argv[1]
+    shot = sys.argv[2] if len(sys.argv) > 2 else os.path.join(tempfile.mkdtemp(), "shot.ppm")
+    missing = [f for f in needed_artwork if not os.path.exists(os.path.join(os.path.dirname(program), f))]
+    if missing:
+        print(f"skipped: the artwork {', '.join(missing)} is not beside the program")
+        sys.exit(SKIPPED)
+    return program, shot
 
 
 def pixel(img, x, y):
@@ -106,3 +123,15 @@ class Session:
         subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", path],
                        check=True, env=self.env)
         return read_ppm(path)
+
+    def settled(self, shot, check):
+        """The screenshot once check finds nothing wrong with it; a loaded machine may still be
+        working through the last gestures, so it looks again for up to ten seconds."""
+        problem = None
+        for _ in range(20):
+            img = self.screenshot(shot)
+            problem = check(img)
+            if problem is None:
+                return img
+            time.sleep(0.5)
+        raise AssertionError(problem)

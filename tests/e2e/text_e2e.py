@@ -7,15 +7,11 @@ caret left behind.
 
 Usage: text_e2e.py PROGRAM [SCREENSHOT.ppm]
 """
-import os
-import sys
-import tempfile
 import time
 
-from session import Session, pixel
+from session import Session, arguments, pixel
 
 NEEDED_ARTWORK = ("a905.kvr", "dlgok.kvr", "dlgno.kvr")
-SKIPPED = 77
 RED, WHITE = (255, 0, 0), (255, 255, 255)
 
 
@@ -29,25 +25,8 @@ def inked(img, left, top, right, bottom, colours):
     return min(xs), min(ys), max(xs) + 1, max(ys) + 1, len(found)
 
 
-def settled(s, shot, check):
-    """Looks at the screen until check finds nothing wrong, for up to ten seconds."""
-    problem = None
-    for _ in range(20):
-        img = s.screenshot(shot)
-        problem = check(img)
-        if problem is None:
-            return img
-        time.sleep(0.5)
-    raise AssertionError(problem)
-
-
 def main():
-    program = sys.argv[1]
-    shot = sys.argv[2] if len(sys.argv) > 2 else os.path.join(tempfile.mkdtemp(), "shot.ppm")
-    missing = [f for f in NEEDED_ARTWORK if not os.path.exists(os.path.join(os.path.dirname(program), f))]
-    if missing:
-        print(f"skipped: the artwork {', '.join(missing)} is not beside the program")
-        sys.exit(SKIPPED)
+    program, shot = arguments(NEEDED_ARTWORK)
     with Session(program) as s:
         # The TEXT tab (the sixth in the tab set at (82, 60)), then TYPING, the first slot of the
         # strip (from x = 100, 40 pixels a slot).
@@ -65,7 +44,7 @@ def main():
             if not 250 <= left <= 256 or not 228 <= top <= 250 or right - left < 30:
                 return f"the typed word is at {box}, not to the right of the click"
             return None
-        img = settled(s, shot, typed)
+        img = s.settled(shot, typed)
         # Enter ended the line: the next word starts a new line where it is clicked.
         line = inked(img, 240, 200, 700, 300, {RED})
 
@@ -87,7 +66,7 @@ def main():
             if dark is None or dark[4] < 50:
                 return "no dark copy behind the word"
             return None
-        img = settled(s, shot, shadowed)
+        img = s.settled(shot, shadowed)
         if inked(img, 240, 200, 700, 300, {RED}) != line:
             raise AssertionError("the typed line changed")
         print("a typed word and a shadow text from the keyboard: 2 passed, 0 failed")
