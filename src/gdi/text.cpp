@@ -279,12 +279,26 @@ class FontImpl {
       const int y = static_cast<int>(r) - slot->bitmap_top;
       unsigned c = 0;
       while (c < bm.width) {
+        // Whole empty and whole full bytes are passed over eight pixels at a time.
+        if ((c & 7) == 0 && row[c >> 3] == 0) {
+          c += 8;
+          continue;
+        }
         if (!(row[c >> 3] & (0x80 >> (c & 7)))) {
           ++c;
           continue;
         }
         const unsigned start = c;
-        while (c < bm.width && (row[c >> 3] & (0x80 >> (c & 7)))) ++c;
+        while (c < bm.width) {
+          if ((c & 7) == 0 && row[c >> 3] == 0xFF) {
+            c += 8;
+          } else if (row[c >> 3] & (0x80 >> (c & 7))) {
+            ++c;
+          } else {
+            break;
+          }
+        }
+        c = std::min(c, bm.width);
         const int x0 = slot->bitmap_left + static_cast<int>(start);
         const int x1 = slot->bitmap_left + static_cast<int>(c);
         out->runs.push_back({y, x0, x1});
