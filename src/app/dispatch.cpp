@@ -91,6 +91,8 @@ void TrapezoidOfKind(int x, int y, int phase) {
 
 // PARALLELOGRAM's first step pulls out a box; its release starts the second step and holds the
 // button for the child, so the slanted outline follows plain mouse moves until the next click.
+// The held stroke is ended by the next release over the canvas, whichever button: a right click
+// picks a colour and its release finishes the figure.
 void ParallelogramBoxStart(int x, int y) {
   ParallelogramBox(x, y);
 }
@@ -101,6 +103,7 @@ void ParallelogramBoxEnd(int, int) {
   ParallelogramTakeOver(ParallelogramKind);
   CurrentTool = 55;
   ButtonHeld = true;
+  StrokeStarted = true;
 }
 void ParallelogramSlantDrag(int x, int y, COLORREF) {
   ParallelogramSlant(x, y, ParallelogramKind, kShapeOutline);
@@ -396,6 +399,7 @@ void FinishPendingTool() {
   if (CurrentTool == 55) {
     AbandonParallelogram(ParallelogramKind);
     ButtonHeld = false;
+    StrokeStarted = false;
     CurrentTool = 54;
   }
   // A square stamp or clip art is kept while its tool stays chosen.

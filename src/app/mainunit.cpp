@@ -235,8 +235,8 @@ void Tmain::BiPict1MouseDown(MouseButton button, unsigned, int x, int y) {
     FinishTyping();
     return;
   }
-  if (SelectionActive) PressOnSelection(x, y, button == MouseButton::Left);
-  if (button != MouseButton::Left) return;
+  // Any other button, the middle one too, presses like the left.
+  if (SelectionActive) PressOnSelection(x, y, true);
   ButtonHeld = true;
   StrokeStarted = true;
   ToolStart(x, y);
@@ -250,9 +250,9 @@ void Tmain::BiPict1MouseMove(unsigned, int x, int y) {
 
 void Tmain::BiPict1MouseUp(MouseButton, unsigned, int x, int y) {
   ButtonHeld = false;
-  // Only a release that ends a stroke begun by a left press on the canvas runs the end phase;
-  // a right click or a press that began elsewhere would otherwise finish a tool on a stale
-  // anchor, or free pictures it never made.
+  // Only a release that ends a stroke begun by a press on the canvas (or held for the child, as
+  // PARALLELOGRAM's second step is) runs the end phase; a right click or a press that began
+  // elsewhere would otherwise finish a tool on a stale anchor, or free pictures it never made.
   if (!StrokeStarted) return;
   StrokeStarted = false;
   ToolEnd(x, y);

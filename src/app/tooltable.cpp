@@ -5,6 +5,7 @@
 
 #include "app/dispatch.h"
 #include "core/state.h"
+#include "tools/fills.h"
 
 namespace pd {
 
@@ -48,9 +49,10 @@ const std::array<PanelFlag, kPanelCount> kPanelFlags = {{
 
 // ---- the buttons -------------------------------------------------------------------------------
 
-// BUCKET always starts with the solid fill.
+// BUCKET fills with brushes only: a gradient or texture chosen for the shapes gives way to the
+// solid fill, while a brush the child chose stays.
 void SolidFill() {
-  FillStyle = 1;
+  if (FillStyle >= kFirstGradientStyle) FillStyle = 1;
 }
 // BOMB blows the picture away: the next SAVE makes a new picture, and the bucket no longer treats
 // the canvas as a colouring-book page.

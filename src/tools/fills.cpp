@@ -97,9 +97,10 @@ constexpr std::array<GradientStyle, 8> kGradients = {{
 }};
 
 // The start of band k: the band's lines run from here to the start of band k + 1, both
-// included, so neighbouring bands share a line and the later band paints it.
+// included, so neighbouring bands share a line and the later band paints it. The step is a
+// float; its multiple is taken exactly (5 x 0.7f lies below 3.5 and rounds to 3).
 std::int64_t BandStart(int origin, float step, int k) {
-  return origin + RoundHalfEven(static_cast<float>(k) * step);
+  return origin + RoundHalfEven(static_cast<long double>(k) * step);
 }
 
 // The part of the region that can show on the DC's surface, as a box; false when none can.

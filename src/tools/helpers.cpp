@@ -94,7 +94,8 @@ void ShadedSolid(int cx, int cy, int rx, int ry, int kind, int light, int row) {
   for (int i = 0; i < 10; ++i) {
     SelectObject(dc, pens[i]);
     SelectObject(dc, brushes[i]);
-    const float fi = static_cast<float>(i);
+    // The steps are floats; their multiples are taken exactly before rounding.
+    const long double fi = i;
     const int left = ClampToInt(l + RoundHalfEven(fi * step_l));
     const int right = ClampToInt(r - RoundHalfEven(fi * step_r));
     const int top = ClampToInt(t + RoundHalfEven(fi * step_t));

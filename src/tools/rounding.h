@@ -1,7 +1,8 @@
 // The program's one rounding rule: computed sizes are rounded to the nearest integer, and a
-// value exactly halfway goes to the even neighbour (2.5 to 2, 3.5 to 4, -2.5 to -2). Products
-// that are rounded are first held as single-precision floats by the caller; a float converts to
-// long double exactly, so one function serves both.
+// value exactly halfway goes to the even neighbour (2.5 to 2, 3.5 to 4, -2.5 to -2). A caller
+// whose product is held as a single-precision float rounds it to float first (the cube's
+// recesses); one that multiplies a float step by a count keeps the product exact (the gradient
+// bands, the shaded rings). A float converts to long double exactly, so one function serves all.
 #pragma once
 
 #include <algorithm>

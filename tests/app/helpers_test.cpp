@@ -248,6 +248,31 @@ TEST_F(HelpersTest, GradientBandsRunTheWayAndInTheOrderOfEachStyle) {
   EXPECT_EQ(gdi::GdiLiveObjects(), baseline_);
 }
 
+TEST_F(HelpersTest, GradientBandsStartAtExactMultiplesOfTheSinglePrecisionStep) {
+  // Sizes whose tenth is no whole number: band k starts at round(k x step), the step held as a
+  // float and its multiple taken exactly; 5 x 0.7f lies just below 3.5 and starts band 5 at 3.
+  ColourRow = 3;
+  struct {
+    int size, starts[11];
+  } cases[] = {{7, {0, 1, 1, 2, 3, 3, 4, 5, 6, 6, 7}},
+               {19, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17, 19}},
+               {23, {0, 2, 5, 7, 9, 11, 14, 16, 18, 21, 23}}};
+  for (const auto& c : cases) {
+    for (const bool across : {true, false}) {
+      FillCanvas(kWhite);
+      FillStyle = across ? 17 : 19;
+      GradientFillShape(kRegionRectangle, 10, 10, across ? 10 + c.size : 60, across ? 60 : 10 + c.size, 0, 0);
+      // A 2-pixel line at v covers v - 1 and v, and a later band paints over an earlier one.
+      for (int v = 0; v < c.size; ++v) {
+        int band = 0;
+        while (band < 9 && c.starts[band + 1] <= v + 1) ++band;
+        EXPECT_EQ(across ? CanvasPixel(10 + v, 30) : CanvasPixel(30, 10 + v), Shade(band))
+            << c.size << (across ? " across at " : " down at ") << v;
+      }
+    }
+  }
+}
+
 TEST_F(HelpersTest, GradientIsClippedToTheShapeAndTakesCornersInAnyOrder) {
   FillStyle = 17;
   GradientFillShape(kRegionRectangle, 110, 60, 10, 10, 0, 0);
@@ -399,6 +424,31 @@ TEST_F(HelpersTest, ShadedSolidRingsStepInwardByTheLightsFractions) {
     EXPECT_EQ(CanvasPixel(88, 150 - far_steps[i] - 1), Shade(9 - i)) << i;
   }
   EXPECT_EQ(gdi::GdiLiveObjects(), baseline_);
+}
+
+TEST_F(HelpersTest, ShadedSolidRingEdgesAreExactMultiplesOfTheSinglePrecisionSteps) {
+  // Lit from the upper left, ring i's left edge moves in by round(i x r/14) and its right edge by
+  // round(i x r/8), each step a float. Ring 7 of radius 5, 11 and 15 sits on a half, 2.5, 5.5 or
+  // 7.5 but for the float's error, which decides: 3, 5 and 7.
+  ColourRow = 3;
+  struct {
+    int r, near[10], far[10];
+  } cases[] = {{5, {0, 0, 1, 1, 1, 2, 2, 3, 3, 3}, {0, 1, 1, 2, 2, 3, 4, 4, 5, 6}},
+               {11, {0, 1, 2, 2, 3, 4, 5, 5, 6, 7}, {0, 1, 3, 4, 6, 7, 8, 10, 11, 12}},
+               {15, {0, 1, 2, 3, 4, 5, 6, 7, 9, 10}, {0, 2, 4, 6, 8, 9, 11, 13, 15, 17}}};
+  for (const auto& c : cases) {
+    FillCanvas(kWhite);
+    ShadedSolid(100, 100, c.r, c.r, kSolidBox, 2, 3);
+    const auto inside = [&](int i, int v) { return 100 - c.r + c.near[i] <= v && v < 100 + c.r - c.far[i]; };
+    for (int y = 100 - c.r; y < 100 + c.r; ++y)
+      for (int x = 100 - c.r; x < 100 + c.r; ++x) {
+        int ring = 0;  // the innermost ring that covers the pixel; it is drawn last
+        // A ring of one pixel is a rectangle with no outline and leaves no mark.
+        for (int i = 0; i < 10; ++i)
+          if (inside(i, x) && inside(i, y) && 2 * c.r - c.near[i] - c.far[i] > 1) ring = i;
+        EXPECT_EQ(CanvasPixel(x, y), Shade(9 - ring)) << "radius " << c.r << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST_F(HelpersTest, ShadedSolidKindsAndDegenerateOrInvalidArguments) {

@@ -1,5 +1,9 @@
 // The main window driven headless: start-up defaults, the palette, the canvas protocol, the
 // PENCIL, UNDO, the icon strip and the quit question.
+#include <cstdint>
+#include <set>
+#include <vector>
+
 #include "app/dispatch.h"
 #include "app/palette.h"
 #include "app_fixture.h"
@@ -112,19 +116,52 @@ TEST_F(AppTest, PencilPressLeavesADotAndDragsDrawTheStrokeWithSound15) {
   EXPECT_EQ(CanvasPixel(125, 110), kWhite);
 }
 
+TEST_F(AppTest, TheMiddleButtonDrawsAsTheLeftDoes) {
+  // Any button but the right runs the three phases: the pencil's dot, line and sound, and the
+  // rectangle's finished figure at the release.
+  for (const int tool : {1, 31}) {
+    std::vector<std::uint32_t> pictures[2];
+    std::vector<int> sounds[2];
+    for (const MouseButton button : {MouseButton::Left, MouseButton::Middle}) {
+      const int i = button == MouseButton::Middle;
+      FillCanvas(kWhite);
+      CurrentTool = tool;
+      effects_.clear();
+      hl::Drag(Canvas(), 30, 20, 90, 70, 4, button);
+      EXPECT_FALSE(ButtonHeld);
+      const gdi::Bitmap& s = *Canvas().Surface();
+      pictures[i].assign(s.Pixels(), s.Pixels() + static_cast<std::size_t>(s.Width()) * s.Height());
+      sounds[i] = effects_;
+    }
+    EXPECT_NE(CountCanvas(kRed), 0) << tool;
+    EXPECT_TRUE(pictures[0] == pictures[1]) << tool;
+    EXPECT_EQ(sounds[0], sounds[1]) << tool;
+    EXPECT_FALSE(sounds[1].empty()) << tool;
+  }
+}
+
 TEST_F(AppTest, RainbowStrokesTakeAColourOfTheFirst159EntriesPerMove) {
   FillCanvas(kWhite);
   RainbowColours = true;
   hl::MouseDown(Canvas(), MouseButton::Left, 20, 20);
   EXPECT_EQ(CanvasPixel(20, 20), CurrentColour);
+  std::set<gdi::COLORREF> seen;
+  int changes = 0;
+  gdi::COLORREF previous = CurrentColour;
   for (int i = 1; i <= 20; ++i) {
     hl::MouseMove(Canvas(), 20 + 10 * i, 20);
     const gdi::COLORREF c = CanvasPixel(20 + 10 * i - 5, 20);
     bool in_first_159 = false;
     for (int k = 0; k < 159; ++k) in_first_159 |= PaletteColours[k] == c;
     EXPECT_TRUE(in_first_159) << i;
+    seen.insert(c);
+    changes += c != previous;
+    previous = c;
   }
   hl::MouseUp(Canvas(), MouseButton::Left, 220, 20);
+  // Twenty draws out of 159 colours: nearly every segment differs from the one before.
+  EXPECT_GE(seen.size(), 12u);
+  EXPECT_GE(changes, 17);
 }
 
 TEST_F(AppTest, UndoRestoresTheCanvasOfTheLastPalettePress) {

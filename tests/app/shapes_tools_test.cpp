@@ -272,6 +272,22 @@ TEST_F(ShapesTest, ParallelogramCyclesWithOrWithoutAHeldButtonToTheSameFigure) {
   EXPECT_EQ(CurrentTool, 54);
   EXPECT_TRUE(Picture() == without_button);
   EXPECT_TRUE(effects_.empty());
+
+  // A right click picks a colour and its release finishes the figure, in the colour picked: the
+  // same figure a left click gives in that colour, and no button is held afterwards.
+  FillCanvas(kWhite);
+  ParallelogramFirstStep({30, 30}, {60, 50}, {{90, 60}, {110, 80}});
+  hl::Click(Canvas(), 110, 80, MouseButton::Right);
+  EXPECT_EQ(CurrentTool, 54);
+  EXPECT_FALSE(ButtonHeld);
+  const auto right_click = Picture();
+  hl::MouseMove(Canvas(), 20, 100);
+  EXPECT_TRUE(Picture() == right_click);
+  FillCanvas(kWhite);
+  ParallelogramFirstStep({30, 30}, {60, 50}, {{90, 60}, {110, 80}});
+  hl::Click(Canvas(), 110, 80);
+  EXPECT_TRUE(Picture() == right_click);
+  EXPECT_NE(CountCanvas(CurrentColour), 0);
 }
 
 TEST_F(ShapesTest, GradientParallelogramLeavesNoStrayCornerOnTheBusyPicture) {

@@ -337,8 +337,8 @@ TEST_F(SolidsPolygonsTest, GradientBandsPaintExactlyWhatTheirLinesWould) {
           const int shade = dark_first ? 9 - k : k;
           gdi::SelectObject(dc, gdi::CreatePen(gdi::PS_SOLID, 2,
                                                PaletteColours[ColourRow * 10 + shade] | kPaletteRelative));
-          const int from = x1 + static_cast<int>(RoundHalfEven(k * step));
-          const int to = x1 + static_cast<int>(RoundHalfEven((k + 1) * step));
+          const int from = x1 + static_cast<int>(RoundHalfEven(static_cast<long double>(k) * step));
+          const int to = x1 + static_cast<int>(RoundHalfEven(static_cast<long double>(k + 1) * step));
           for (int v = from; v <= to; ++v) {
             if (across)
               LineSegment(dc, v, y1, v, y2);

@@ -406,10 +406,14 @@ TEST_F(ToolPaletteTest, ToolsWithVariantsDrawTheVariantTheirPanelShows) {
 }
 
 TEST_F(ToolPaletteTest, ChoosingSomeToolsSetsTheStateTheyStartWith) {
-  FillStyle = 20;
+  // BUCKET keeps a brush the child chose and falls back to the solid fill from a gradient or texture.
   ClickTab(1);
-  hl::Click(Button(3), 20, 20);  // BUCKET starts with the solid fill
-  EXPECT_EQ(FillStyle, 1);
+  const int kept[][2] = {{0, 0}, {9, 9}, {15, 15}, {16, 1}, {20, 1}, {31, 1}};
+  for (const auto& [before, after] : kept) {
+    FillStyle = before;
+    hl::Click(Button(3), 20, 20);
+    EXPECT_EQ(FillStyle, after) << before;
+  }
 
   ClickTab(6);
   CurrentPictureName = "user/UP000001.BMP";
