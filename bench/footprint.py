@@ -4,14 +4,22 @@ full paint on screen, peak resident memory, and idle CPU use.
 
 Usage: bench/footprint.py [PROGRAM] [RUNS]   (default build/bin/pindoodle, 5 runs)
 
+PD_DISPLAY picks the X display the private Xvfb takes (default :77), so that several runs on one
+machine do not meet.
+
 Without a sound device (as on a machine without a sound card); with PD_FOOTPRINT_MUSIC=1 the
 program plays its background music into SDL's disk driver, which takes the sound at the pace of
-a real device, so the synthesizer's share shows.
+a real device, so the cost of the music shows. The songs are rendered into a cache of the
+program's own (here a scratch directory, never the user's) while they first play: a first run,
+not counted, fills it with the first two songs, so the runs measure music played from the cache;
+PD_FOOTPRINT_COLD=1 leaves the cache empty, so the songs are synthesized live.
 """
 import os
 import statistics
+import shutil
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -42,11 +50,31 @@ def peak_rss_mib(pid):
     return float("nan")
 
 
-def one_run(display):
+def program_env(display, cache):
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PINDOODLE_TRACE_STARTUP="1",
-               SDL_AUDIODRIVER="dummy")
+               SDL_AUDIODRIVER="dummy", XDG_CACHE_HOME=cache)
     if os.environ.get("PD_FOOTPRINT_MUSIC") == "1":
         env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE="/dev/null")
+    return env
+
+
+def fill_cache(display, cache, songs=2, timeout=180):
+    """Runs the program until the first songs are rendered into the cache."""
+    songs_dir = os.path.join(cache, "pindoodle", "songs")
+    proc = subprocess.Popen([PROGRAM], env=program_env(display, cache), stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    start = time.monotonic()
+    while time.monotonic() - start < timeout:
+        if os.path.isdir(songs_dir) and len([n for n in os.listdir(songs_dir) if n.endswith(".ogg")]) >= songs:
+            break
+        time.sleep(0.5)
+    proc.terminate()
+    proc.wait(10)
+    print(f"cache filled in {time.monotonic() - start:.0f} s")
+
+
+def one_run(display, cache):
+    env = program_env(display, cache)
     start = time.monotonic() * 1000
     proc = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     first_paint = None
@@ -73,14 +101,18 @@ def one_run(display):
 
 
 def main():
-    display = ":77"
+    display = os.environ.get("PD_DISPLAY", ":77")
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
+    cache = tempfile.mkdtemp(prefix="pd_footprint_cache_")
     try:
-        results = [one_run(display) for _ in range(RUNS)]
+        if os.environ.get("PD_FOOTPRINT_MUSIC") == "1" and os.environ.get("PD_FOOTPRINT_COLD") != "1":
+            fill_cache(display, cache)
+        results = [one_run(display, cache) for _ in range(RUNS)]
     finally:
         xvfb.terminate()
+        shutil.rmtree(cache, ignore_errors=True)
     paints = [r[0] for r in results if r[0] is not None]
     print(f"first paint ms: median {statistics.median(paints):.0f} (runs: {', '.join(f'{p:.0f}' for p in paints)})")
     print(f"peak RSS MiB:   median {statistics.median(r[1] for r in results):.1f}")

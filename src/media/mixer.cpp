@@ -3,6 +3,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dlfcn.h>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -10,12 +13,14 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <utility>
 
 #include "media/music.h"
+#include "media/songcache.h"
 #include "platform/post.h"
 
 namespace pd {
@@ -59,13 +64,93 @@ void SongFinishedHook() {
   if (song != 0) platform::PostToUiThread([song] { SongEnded(song); });
 }
 
+// Renders songs into the cache, one at a time, on a thread of its own that runs only when no
+// other work wants the processor. Started by the first song that needs rendering.
+class SongRenderer {
+ public:
+  SongRenderer() = default;
+  ~SongRenderer() {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      quit_ = true;
+      jobs_.clear();
+    }
+    cancel_ = true;
+    changed_.notify_all();
+    if (thread_.joinable()) thread_.join();
+  }
+  SongRenderer(const SongRenderer&) = delete;
+  SongRenderer& operator=(const SongRenderer&) = delete;
+
+  // Asks for the MIDI bytes to be rendered with the SoundFont into the cache file path, after
+  // what was asked before; a song already asked for is not asked for twice.
+  void Ask(std::string midi, std::string soundfont, std::string path) {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      if (path == rendering_) return;
+      for (const Job& job : jobs_)
+        if (job.path == path) return;
+      jobs_.push_back({std::move(midi), std::move(soundfont), std::move(path)});
+      if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+    }
+    changed_.notify_all();
+  }
+
+  // Waits until everything asked for is rendered (or given up).
+  void Wait() {
+    std::unique_lock<std::mutex> hold(lock_);
+    changed_.wait(hold, [this] { return jobs_.empty() && rendering_.empty(); });
+  }
+
+ private:
+  struct Job {
+    std::string midi, soundfont, path;
+  };
+
+  static void LowerPriority() {
+    sched_param param{};
+    if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &param) != 0)
+      setpriority(PRIO_PROCESS, 0, 19);  // this thread only, on Linux
+  }
+
+  void Run() {
+    LowerPriority();
+    for (;;) {
+      Job job;
+      {
+        std::unique_lock<std::mutex> hold(lock_);
+        rendering_.clear();
+        changed_.notify_all();
+        changed_.wait(hold, [this] { return quit_ || !jobs_.empty(); });
+        if (quit_) return;
+        job = std::move(jobs_.front());
+        jobs_.pop_front();
+        rendering_ = job.path;
+      }
+      // Another copy of the program may have rendered it meanwhile.
+      if (LoadCachedSong(job.path)) continue;
+      std::error_code ec;
+      std::filesystem::create_directories(std::filesystem::path(job.path).parent_path(), ec);
+      RenderSongToCache(job.midi, job.soundfont, job.path, {}, &cancel_);
+    }
+  }
+
+  std::mutex lock_;
+  std::condition_variable changed_;
+  std::deque<Job> jobs_;
+  std::string rendering_;
+  bool quit_ = false;
+  std::atomic<bool> cancel_{false};
+  std::thread thread_;
+};
+
 }  // namespace
 
 struct MixerPlayer::Impl {
   using Clock = std::chrono::steady_clock;
 
   struct Command {
-    enum Kind { kEffect, kEffectToEnd, kSong, kStop, kQuery, kQuit };
+    enum Kind { kEffect, kEffectToEnd, kSong, kPrepare, kStop, kQuery, kQuit };
     Kind kind = kStop;
     std::string path;
     int song = 0;
@@ -97,6 +182,9 @@ struct MixerPlayer::Impl {
   // When a sound was last asked for, or last found playing.
   Clock::time_point last_sound;
   Mix_Music* music = nullptr;
+  // The rendered song playing, read from the cache; empty while a song is synthesized live.
+  std::string music_bytes;
+  SongRenderer renderer;
   Mix_Chunk* effect = nullptr;
   // The song asked for while no device could be opened, started when one can.
   Command wanted;
@@ -180,10 +268,6 @@ struct MixerPlayer::Impl {
     failed_at.reset();
     // One channel: a new effect replaces the one playing, as the platform's sound call did.
     Mix_AllocateChannels(1);
-    // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
-    // them in the background, so that the answer to the child's action is heard over them and
-    // the two together stay clear of clipping.
-    Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
     Mix_HookMusicFinished(&SongFinishedHook);
     if (wanted.kind == Command::kSong) StartSong(std::exchange(wanted, {}));
     return true;
@@ -227,12 +311,44 @@ struct MixerPlayer::Impl {
     Mix_HaltMusic();
     if (music) Mix_FreeMusic(music);
     music = nullptr;
+    std::string().swap(music_bytes);
+  }
+
+  // The song's rendering, from the cache; a song not rendered yet is asked of the renderer and
+  // gives nothing.
+  Mix_Music* LoadRendered(const std::string& midi_path) {
+    const std::optional<std::string> midi = ReadWholeFile(midi_path);
+    if (!midi) return nullptr;
+    const std::string cache = SongCachePath(*midi, soundfont);
+    if (cache.empty()) return nullptr;
+    if (std::optional<std::string> ogg = LoadCachedSong(cache)) {
+      music_bytes = std::move(*ogg);
+      if (Mix_Music* song = Mix_LoadMUS_RW(SDL_RWFromConstMem(music_bytes.data(), static_cast<int>(music_bytes.size())), 1))
+        return song;
+      std::string().swap(music_bytes);
+    }
+    renderer.Ask(*midi, soundfont, cache);
+    return nullptr;
+  }
+
+  void PrepareSong(const std::string& midi_path) {
+    const std::optional<std::string> midi = ReadWholeFile(midi_path);
+    if (!midi) return;
+    const std::string cache = SongCachePath(*midi, soundfont);
+    std::error_code ec;
+    if (!cache.empty() && !std::filesystem::exists(cache, ec)) renderer.Ask(*midi, soundfont, cache);
   }
 
   void StartSong(const Command& command) {
     StopMusic();
-    // A song that cannot be loaded or played leaves the music stopped, and no end follows.
-    Mix_Music* song = Mix_LoadMUS(command.path.c_str());
+    // A song that cannot be loaded or played leaves the music stopped, and no end follows. Until
+    // its rendering is in the cache it is synthesized as it plays.
+    Mix_Music* song = LoadRendered(command.path);
+    // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
+    // them in the background, so that the answer to the child's action is heard over them and
+    // the two together stay clear of clipping. Renderings are made at that level already.
+    Mix_VolumeMusic(song ? MIX_MAX_VOLUME : MIX_MAX_VOLUME / 2);
+    if (!song) song = Mix_LoadMUS(command.path.c_str());
     if (!song) return;
     g_song_playing = command.song;
     if (Mix_PlayMusic(song, 0) != 0) {
@@ -244,7 +360,8 @@ struct MixerPlayer::Impl {
   }
 
   void Carry(const Command& command) {
-    if (command.kind != Command::kStop && command.kind != Command::kQuery && command.kind != Command::kQuit)
+    if (command.kind != Command::kStop && command.kind != Command::kQuery && command.kind != Command::kQuit &&
+        command.kind != Command::kPrepare)
       last_sound = Clock::now();
     switch (command.kind) {
       case Command::kEffect:
@@ -276,6 +393,9 @@ struct MixerPlayer::Impl {
           StartSong(command);
         else
           wanted = command;
+        return;
+      case Command::kPrepare:
+        PrepareSong(command.path);
         return;
       case Command::kStop:
         wanted = {};
@@ -332,6 +452,15 @@ void MixerPlayer::PlayToEnd(const std::string& path) {
 void MixerPlayer::PlaySong(const std::string& path) {
   impl_->current_song = ++g_last_song;
   impl_->Push({Impl::Command::kSong, path, impl_->current_song});
+}
+
+void MixerPlayer::PrepareSong(const std::string& path) {
+  impl_->Push({Impl::Command::kPrepare, path, 0});
+}
+
+void MixerPlayer::WaitForRenderings() {
+  Sync();
+  impl_->renderer.Wait();
 }
 
 void MixerPlayer::StopSong() {

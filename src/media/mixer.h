@@ -15,6 +15,10 @@
 // retry interval, when a sound is played). When nothing has played for a while the device is
 // closed too, so an idle program is not woken by an audio thread mixing silence; the next
 // sound opens it again. At most one MixerPlayer exists at a time.
+//
+// A song is played from its rendering in the user's cache (media/songcache.h) when there is one,
+// which costs a small part of live synthesis; until then it is synthesized live while a
+// background thread of the lowest priority renders it, and the song after it, for next time.
 #pragma once
 
 #include <chrono>
@@ -50,6 +54,7 @@ class MixerPlayer final : public SoundPlayer {
   void PlayEffect(int number, const std::string& path) override;
   void PlaySong(const std::string& path) override;
   void StopSong() override;
+  void PrepareSong(const std::string& path) override;
   // Waits for the sound thread to start the sound, then sleeps for as long as it plays.
   void PlayToEnd(const std::string& path) override;
 
@@ -58,6 +63,8 @@ class MixerPlayer final : public SoundPlayer {
   // The SDL audio driver the device was first opened with, or an empty string when no device
   // could be opened. Waits for the first opening.
   std::string DriverName();
+  // Waits until the songs asked for so far are rendered into the cache (or given up).
+  void WaitForRenderings();
   // Whether the device is open now, after everything asked before the call is carried out.
   bool DeviceOpen();
 

@@ -8,9 +8,18 @@
 
 namespace pd {
 
+namespace {
+
+std::string SongPath(int number) {
+  return AssetPath("snd/pc" + std::to_string(number) + ".mid");
+}
+
+}  // namespace
+
 void StartNextSong() {
   SongNumber = SongNumber >= kSongCount ? 1 : SongNumber + 1;
-  Sound().PlaySong(AssetPath("snd/pc" + std::to_string(SongNumber) + ".mid"));
+  Sound().PlaySong(SongPath(SongNumber));
+  Sound().PrepareSong(SongPath(SongNumber >= kSongCount ? 1 : SongNumber + 1));
 }
 
 void CloseMediaPlayer() {

@@ -16,6 +16,8 @@ class SoundPlayer {
   // Starts a MIDI song; Stop ends it without starting the next one.
   virtual void PlaySong(const std::string& path) = 0;
   virtual void StopSong() = 0;
+  // Says which song is likely to be asked for next, so that it can be made ready meanwhile.
+  virtual void PrepareSong(const std::string& path) { (void)path; }
   // Plays a wave file and returns when it has played to its end (a new sound first stops the one
   // playing). Returns at once when there is no sound device or no such file, and by default.
   virtual void PlayToEnd(const std::string& path) { (void)path; }

@@ -56,14 +56,15 @@ inline void WriteToneWav(const fs::path& path, double seconds, double hertz = 44
 }
 
 // A Standard MIDI File (format 0, 96 ticks a quarter note, 120 beats a minute): a piano playing
-// `notes` quarter notes up a C major arpeggio, then the end of the track.
-inline void WriteArpeggioMidi(const fs::path& path, int notes) {
+// `notes` quarter notes up a C major arpeggio, then the end of the track. At velocity 0 the notes
+// are silent, and the file is as long.
+inline void WriteArpeggioMidi(const fs::path& path, int notes, char velocity = '\x64') {
   std::string track;
   track += std::string("\x00\xC0\x00", 3);  // program change: acoustic grand piano
   const int pitches[] = {60, 64, 67, 72};
   for (int n = 0; n < notes; ++n) {
     const char pitch = static_cast<char>(pitches[n % 4]);
-    track += std::string{'\x00', '\x90', pitch, '\x64'};
+    track += std::string{'\x00', '\x90', pitch, velocity};
     track += std::string{'\x60', '\x80', pitch, '\x00'};  // 96 ticks later
   }
   track += std::string("\x00\xFF\x2F\x00", 4);

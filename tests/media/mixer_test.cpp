@@ -1,12 +1,15 @@
 // The real player on SDL's disk audio driver: what reaches the device, the end of a song on the
 // user-interface thread, the device opened only while it is needed.
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
 #include "core/state.h"
 #include "media/mixer.h"
 #include "media/music.h"
+#include "media/songcache.h"
 #include "media/sound.h"
 #include "media_files.h"
 #include "platform/post.h"
@@ -21,6 +24,7 @@ class MixerTest : public ::testing::Test {
   void SetUp() override {
     dir_ = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     AssetDir = dir_.string() + "/";
+    setenv("XDG_CACHE_HOME", (dir_ / "cache").c_str(), 1);
     SoundOn = true;
     MusicOn = true;
     SongNumber = 0;
@@ -30,7 +34,7 @@ class MixerTest : public ::testing::Test {
     SetSoundPlayer(nullptr);
     platform::RunPostedTasks();
     for (const char* name : {"SDL_AUDIODRIVER", "SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY", "SDL_SOUNDFONTS",
-                             "SDL_FORCE_SOUNDFONTS"})
+                             "SDL_FORCE_SOUNDFONTS", "XDG_CACHE_HOME"})
       unsetenv(name);
     fs::remove_all(dir_);
   }
@@ -266,6 +270,50 @@ TEST_F(MixerTest, ASoundPlayedToItsEndHoldsTheCallerForItsLength) {
   EXPECT_GE(held, 0.59);
   EXPECT_LT(held, 2.0);
   EXPECT_LT(timed((dir_ / "missing.kvr").string()), 0.3);
+}
+
+// The root mean square of `seconds` of sound from the first that is not silent.
+double Rms(const std::vector<std::int16_t>& samples, double seconds) {
+  const auto start = std::find_if(samples.begin(), samples.end(), [](std::int16_t v) { return v != 0; });
+  const auto n = std::min<std::ptrdiff_t>(samples.end() - start, static_cast<std::ptrdiff_t>(seconds * 44100 * 2));
+  double sum = 0;
+  for (auto it = start; it != start + n; ++it) sum += double(*it) * *it;
+  return n > 0 ? std::sqrt(sum / n) : 0;
+}
+
+// A song played live is rendered meanwhile, with the one after it; next time it plays from the
+// cache, as loud as it was live. A damaged rendering is played live and rendered again.
+TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
+  WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
+  auto cache_of = [this](int song) {
+    return SongCachePath(*ReadWholeFile((dir_ / "snd" / ("pc" + std::to_string(song) + ".mid")).string()),
+                         kSongSoundFont);
+  };
+  auto play_song_one = [this](const std::string& name) {
+    const fs::path out = UseDiskDevice(name, 5);
+    MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+    StartBackgroundMusic();
+    player.Sync();
+    WaitForSound(out, 3.0);
+    player.WaitForRenderings();
+    SetSoundPlayer(nullptr);
+    return ReadRawSamples(out);
+  };
+  const auto live = play_song_one("live.raw");
+  ASSERT_TRUE(LoadCachedSong(cache_of(1)));
+  ASSERT_TRUE(LoadCachedSong(cache_of(2)));
+  const auto cached = play_song_one("cached.raw");
+  ASSERT_GT(Rms(live, 3.0), 100);
+  EXPECT_NEAR(Rms(cached, 3.0) / Rms(live, 3.0), 1.0, 0.2);
+
+  WriteArpeggioMidi(dir_ / "silent.mid", 8, 0);
+  ASSERT_TRUE(RenderSongToCache(*ReadWholeFile((dir_ / "silent.mid").string()), kSongSoundFont, cache_of(1)));
+  EXPECT_EQ(Peak(play_song_one("silent.raw")), 0);
+
+  fs::resize_file(cache_of(1), fs::file_size(cache_of(1)) - 100);
+  EXPECT_GT(Peak(play_song_one("damaged.raw")), 1000);
+  EXPECT_TRUE(LoadCachedSong(cache_of(1)));
 }
 
 }  // namespace
