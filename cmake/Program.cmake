@@ -47,8 +47,9 @@ endforeach()
 list(FILTER _pd_app_srcs EXCLUDE REGEX "/src/app/main\\.cpp$")
 # Sound effects and music play through the SDL mixer (src/media).
 pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
-# Songs are rendered once through FluidSynth into Ogg Vorbis, kept in the user's cache.
-pkg_check_modules(SONG_RENDER REQUIRED IMPORTED_TARGET fluidsynth vorbisenc vorbis ogg)
+# Songs are rendered once through FluidSynth into Ogg Vorbis, kept in the user's cache, and
+# played from there.
+pkg_check_modules(SONG_RENDER REQUIRED IMPORTED_TARGET fluidsynth vorbisenc vorbisfile vorbis ogg)
 if(_pd_app_srcs)
   add_library(pd_app STATIC ${_pd_app_srcs})
   target_link_libraries(pd_app PUBLIC pd_platform_api pd_gdi PRIVATE PkgConfig::SDL2_MIXER PkgConfig::SONG_RENDER ${CMAKE_DL_LIBS})

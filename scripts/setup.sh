@@ -7,7 +7,7 @@ PD_BUILD_DIR=${PD_BUILD_DIR:-$PD_ROOT/build}
 pd_packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation
-  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev desktop-file-utils appstream dpkg-dev
   xvfb xdotool x11-utils xclip poppler-utils imagemagick sox

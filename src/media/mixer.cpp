@@ -6,7 +6,9 @@
 #include <pthread.h>
 #include <sched.h>
 #include <sys/resource.h>
+#include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -18,6 +20,7 @@
 #include <optional>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "media/music.h"
 #include "media/songcache.h"
@@ -62,6 +65,90 @@ void QuietAlsa() {
 void SongFinishedHook() {
   const int song = g_song_playing.exchange(0);
   if (song != 0) platform::PostToUiThread([song] { SongEnded(song); });
+}
+
+// A rendered song, decoded for the mixer's audio thread. Decoding a second at a time, while the
+// decoder's tables stay warm, costs under half of decoding each small device buffer as it comes,
+// which is what the mixer's own player does; the music is the larger part of an idle program's
+// work while it plays.
+class SongStream {
+ public:
+  static constexpr int kRate = 44100, kChannels = 2;
+
+  SongStream() = default;
+  ~SongStream() {
+    if (open_) ov_clear(&file_);
+  }
+  SongStream(const SongStream&) = delete;
+  SongStream& operator=(const SongStream&) = delete;
+
+  // Takes the Ogg stream; false when it is not 16-bit-decodable stereo at the device's rate.
+  bool Open(std::string ogg) {
+    bytes_ = std::move(ogg);
+    ov_callbacks callbacks{};
+    callbacks.read_func = [](void* out, size_t size, size_t count, void* self) -> size_t {
+      auto* s = static_cast<SongStream*>(self);
+      const std::size_t n = std::min(size * count, s->bytes_.size() - s->read_at_);
+      std::memcpy(out, s->bytes_.data() + s->read_at_, n);
+      s->read_at_ += n;
+      return size ? n / size : 0;
+    };
+    if (ov_open_callbacks(this, &file_, nullptr, 0, callbacks) != 0) return false;
+    open_ = true;
+    const vorbis_info* info = ov_info(&file_, -1);
+    return info && info->rate == kRate && info->channels == kChannels;
+  }
+
+  // Writes the next len bytes of sound (16-bit native stereo); silence once the song is over.
+  // Returns false when nothing of the song was left.
+  bool Fill(Uint8* out, int len) {
+    const std::size_t want = static_cast<std::size_t>(len);
+    if (end_ - pos_ < want && !eof_) Decode(want);
+    const std::size_t n = std::min(want, end_ - pos_);
+    std::memcpy(out, pcm_.data() + pos_, n);
+    std::memset(out + n, 0, want - n);
+    pos_ += n;
+    if (n == 0) ended_ = true;
+    return n > 0;
+  }
+
+  bool ended() const { return ended_; }
+
+ private:
+  // Moves what is left to the front and decodes up to a second more (at least want bytes).
+  void Decode(std::size_t want) {
+    const std::size_t burst = std::max<std::size_t>(want, kRate * kChannels * 2);
+    std::memmove(pcm_.data(), pcm_.data() + pos_, end_ - pos_);
+    end_ -= pos_;
+    pos_ = 0;
+    pcm_.resize(std::max(pcm_.size(), end_ + burst));
+    while (end_ < burst) {
+      int section = 0;
+      const long n = ov_read(&file_, pcm_.data() + end_, static_cast<int>(pcm_.size() - end_),
+                             SDL_BYTEORDER == SDL_BIG_ENDIAN, 2, 1, &section);
+      if (n == OV_HOLE) continue;  // a gap in the data: decoding goes on after it
+      if (n <= 0) {
+        eof_ = true;
+        return;
+      }
+      end_ += static_cast<std::size_t>(n);
+    }
+  }
+
+  std::string bytes_;
+  std::size_t read_at_ = 0;
+  OggVorbis_File file_{};
+  bool open_ = false;
+  std::vector<char> pcm_;
+  std::size_t pos_ = 0, end_ = 0;
+  bool eof_ = false;
+  std::atomic<bool> ended_{false};
+};
+
+// The mixer's music hook while a rendered song plays; the song's end is reported as the
+// mixer's own player reports it.
+void SongStreamHook(void* stream, Uint8* out, int len) {
+  if (!static_cast<SongStream*>(stream)->Fill(out, len)) SongFinishedHook();
 }
 
 // Renders songs into the cache, one at a time, on a thread of its own that runs only when no
@@ -182,7 +269,9 @@ struct MixerPlayer::Impl {
   // When a sound was last asked for, or last found playing.
   Clock::time_point last_sound;
   Mix_Music* music = nullptr;
-  // The rendered song playing, read from the cache; empty while a song is synthesized live.
+  // The rendered song playing, from the cache; none while a song is synthesized live.
+  std::unique_ptr<SongStream> stream;
+  // A rendering played through the mixer's own decoder (on a device of another format).
   std::string music_bytes;
   SongRenderer renderer;
   Mix_Chunk* effect = nullptr;
@@ -299,7 +388,7 @@ struct MixerPlayer::Impl {
   }
 
   void CloseIfQuiet() {
-    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0)
+    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && (!stream || stream->ended()))
       CloseDevice();
     else
       last_sound = Clock::now();
@@ -308,6 +397,10 @@ struct MixerPlayer::Impl {
   void StopMusic() {
     // Cleared first, so that the hook that Mix_HaltMusic calls reports nothing.
     g_song_playing = 0;
+    if (stream) {
+      Mix_HookMusic(nullptr, nullptr);  // once it returns, the audio thread is done with the stream
+      stream.reset();
+    }
     Mix_HaltMusic();
     if (music) Mix_FreeMusic(music);
     music = nullptr;
@@ -316,19 +409,48 @@ struct MixerPlayer::Impl {
 
   // The song's rendering, from the cache; a song not rendered yet is asked of the renderer and
   // gives nothing.
-  Mix_Music* LoadRendered(const std::string& midi_path) {
+  std::optional<std::string> Rendered(const std::string& midi_path) {
     const std::optional<std::string> midi = ReadWholeFile(midi_path);
-    if (!midi) return nullptr;
+    if (!midi) return std::nullopt;
     const std::string cache = SongCachePath(*midi, soundfont);
-    if (cache.empty()) return nullptr;
-    if (std::optional<std::string> ogg = LoadCachedSong(cache)) {
-      music_bytes = std::move(*ogg);
-      if (Mix_Music* song = Mix_LoadMUS_RW(SDL_RWFromConstMem(music_bytes.data(), static_cast<int>(music_bytes.size())), 1))
-        return song;
-      std::string().swap(music_bytes);
-    }
+    if (cache.empty()) return std::nullopt;
+    if (std::optional<std::string> ogg = LoadCachedSong(cache)) return ogg;
     renderer.Ask(*midi, soundfont, cache);
-    return nullptr;
+    return std::nullopt;
+  }
+
+  // Plays a rendering through the stream when the device takes its format as it is, else
+  // through the mixer's own decoder; false when neither can.
+  bool StartRendered(std::string ogg, int song) {
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) != 0 && rate == SongStream::kRate &&
+        channels == SongStream::kChannels && format == AUDIO_S16SYS) {
+      auto decoded = std::make_unique<SongStream>();
+      if (decoded->Open(ogg)) {
+        stream = std::move(decoded);
+        g_song_playing = song;
+        Mix_HookMusic(&SongStreamHook, stream.get());
+        return true;
+      }
+    }
+    music_bytes = std::move(ogg);
+    Mix_Music* rendered =
+        Mix_LoadMUS_RW(SDL_RWFromConstMem(music_bytes.data(), static_cast<int>(music_bytes.size())), 1);
+    if (rendered && PlayMusic(rendered, song)) return true;
+    std::string().swap(music_bytes);
+    return false;
+  }
+
+  bool PlayMusic(Mix_Music* song, int number) {
+    g_song_playing = number;
+    if (Mix_PlayMusic(song, 0) != 0) {
+      g_song_playing = 0;
+      Mix_FreeMusic(song);
+      return false;
+    }
+    music = song;
+    return true;
   }
 
   void PrepareSong(const std::string& midi_path) {
@@ -343,20 +465,15 @@ struct MixerPlayer::Impl {
     StopMusic();
     // A song that cannot be loaded or played leaves the music stopped, and no end follows. Until
     // its rendering is in the cache it is synthesized as it plays.
-    Mix_Music* song = LoadRendered(command.path);
     // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
     // them in the background, so that the answer to the child's action is heard over them and
     // the two together stay clear of clipping. Renderings are made at that level already.
-    Mix_VolumeMusic(song ? MIX_MAX_VOLUME : MIX_MAX_VOLUME / 2);
-    if (!song) song = Mix_LoadMUS(command.path.c_str());
-    if (!song) return;
-    g_song_playing = command.song;
-    if (Mix_PlayMusic(song, 0) != 0) {
-      g_song_playing = 0;
-      Mix_FreeMusic(song);
-      return;
+    if (std::optional<std::string> ogg = Rendered(command.path)) {
+      Mix_VolumeMusic(MIX_MAX_VOLUME);
+      if (StartRendered(std::move(*ogg), command.song)) return;
     }
-    music = song;
+    Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
+    if (Mix_Music* song = Mix_LoadMUS(command.path.c_str())) PlayMusic(song, command.song);
   }
 
   void Carry(const Command& command) {
@@ -379,8 +496,10 @@ struct MixerPlayer::Impl {
         effect = chunk;
         int rate = 0, channels = 0;
         Uint16 format = 0;
-        if (playing && command.kind == Command::kEffectToEnd && Mix_QuerySpec(&rate, &format, &channels) != 0) {
-          const std::uint64_t frame_bytes = static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+        if (playing && command.kind == Command::kEffectToEnd &&
+            Mix_QuerySpec(&rate, &format, &channels) != 0) {
+          const std::uint64_t frame_bytes =
+              static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
           std::lock_guard<std::mutex> hold(lock);
           if (frame_bytes > 0 && rate > 0) to_end_ms = chunk->alen * 1000ull / (frame_bytes * rate);
         }

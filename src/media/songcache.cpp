@@ -159,7 +159,8 @@ std::string SongCacheDir() {
   return base + "pindoodle/songs/";
 }
 
-std::string SongCacheKey(const std::string& midi, const std::string& soundfont, const SongRenderSettings& settings) {
+std::string SongCacheKey(const std::string& midi, const std::string& soundfont,
+                         const SongRenderSettings& settings) {
   Fnv64 f;
   f.Add(std::string(kRenderVersion));
   f.AddValue(settings.sample_rate);
@@ -178,7 +179,8 @@ std::string SongCacheKey(const std::string& midi, const std::string& soundfont, 
   return hex;
 }
 
-std::string SongCachePath(const std::string& midi, const std::string& soundfont, const SongRenderSettings& settings) {
+std::string SongCachePath(const std::string& midi, const std::string& soundfont,
+                          const SongRenderSettings& settings) {
   const std::string dir = SongCacheDir();
   return dir.empty() ? dir : dir + SongCacheKey(midi, soundfont, settings) + ".ogg";
 }

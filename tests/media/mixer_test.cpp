@@ -275,14 +275,16 @@ TEST_F(MixerTest, ASoundPlayedToItsEndHoldsTheCallerForItsLength) {
 // The root mean square of `seconds` of sound from the first that is not silent.
 double Rms(const std::vector<std::int16_t>& samples, double seconds) {
   const auto start = std::find_if(samples.begin(), samples.end(), [](std::int16_t v) { return v != 0; });
-  const auto n = std::min<std::ptrdiff_t>(samples.end() - start, static_cast<std::ptrdiff_t>(seconds * 44100 * 2));
+  const auto n =
+      std::min<std::ptrdiff_t>(samples.end() - start, static_cast<std::ptrdiff_t>(seconds * 44100 * 2));
   double sum = 0;
   for (auto it = start; it != start + n; ++it) sum += double(*it) * *it;
   return n > 0 ? std::sqrt(sum / n) : 0;
 }
 
 // A song played live is rendered meanwhile, with the one after it; next time it plays from the
-// cache, as loud as it was live. A damaged rendering is played live and rendered again.
+// cache, as loud as it was live, and its end is reported like a live song's. A damaged rendering
+// is played live and rendered again.
 TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
   WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
@@ -310,6 +312,18 @@ TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
   WriteArpeggioMidi(dir_ / "silent.mid", 8, 0);
   ASSERT_TRUE(RenderSongToCache(*ReadWholeFile((dir_ / "silent.mid").string()), kSongSoundFont, cache_of(1)));
   EXPECT_EQ(Peak(play_song_one("silent.raw")), 0);
+
+  // The end of a song played from the cache starts the next one.
+  UseDiskDevice("next.raw", 1);
+  Install(std::make_unique<MixerPlayer>());
+  SongNumber = 0;
+  StartBackgroundMusic();
+  for (int i = 0; i < 500 && SongNumber == 1; ++i) {
+    std::this_thread::sleep_for(20ms);
+    platform::RunPostedTasks();
+  }
+  EXPECT_EQ(SongNumber, 2);
+  SetSoundPlayer(nullptr);
 
   fs::resize_file(cache_of(1), fs::file_size(cache_of(1)) - 100);
   EXPECT_GT(Peak(play_song_one("damaged.raw")), 1000);

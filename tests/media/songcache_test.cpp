@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "media/mixer.h"
 #include "media/songcache.h"
@@ -17,7 +17,7 @@ namespace {
 struct Decoded {
   double seconds = 0;
   double last_sound = 0;  // when the last sample above -60 dB full scale is
-  double rms = 0;  // of both channels, full scale 1
+  double rms = 0;         // of both channels, full scale 1
   int channels = 0;
   long rate = 0;
 };
@@ -51,7 +51,8 @@ Decoded DecodeOgg(const std::string& ogg) {
     for (int c = 0; c < result.channels; ++c)
       for (long i = 0; i < frames; ++i) {
         sum += double(pcm[c][i]) * pcm[c][i];
-        if (std::fabs(pcm[c][i]) > 1e-3f) result.last_sound = double(values / result.channels + i) / result.rate;
+        if (std::fabs(pcm[c][i]) > 1e-3f)
+          result.last_sound = double(values / result.channels + i) / result.rate;
       }
     values += frames * result.channels;
   }
