@@ -29,6 +29,13 @@ using i64 = long long;
 __extension__ typedef __int128 i128;
 
 i64 FloorDiv(i128 a, i64 b) {  // b > 0
+  // Most dividends fit 64 bits, whose division is many times cheaper than the 128-bit one.
+  if (a >= INT64_MIN && a <= INT64_MAX) {
+    const i64 a64 = static_cast<i64>(a);
+    i64 q = a64 / b;
+    if (a64 % b != 0 && a64 < 0) --q;
+    return q;
+  }
   i128 q = a / b;
   if (a % b != 0 && a < 0) --q;
   return static_cast<i64>(q);
@@ -49,26 +56,55 @@ class SpanCollector {
  public:
   explicit SpanCollector(const RECT& box) : box_(box) {}
   const RECT& Box() const { return box_; }
+  void Reserve(std::size_t n) { spans_.reserve(n); }
   void Add(i64 y, i64 x0, i64 x1) {
     if (y < box_.top || y >= box_.bottom) return;
     x0 = std::max<i64>(x0, box_.left);
     x1 = std::min<i64>(x1, box_.right);
     if (x0 < x1) spans_.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1)});
   }
-  // The spans sorted by row and x, overlapping or touching spans merged.
+  // The spans sorted by row and x, overlapping or touching spans merged. (Spans starting at the
+  // same x merge to the same span in any order, so only the order by row and x matters.)
   std::vector<RowSpan> Merged() {
-    std::sort(spans_.begin(), spans_.end(),
-              [](const RowSpan& a, const RowSpan& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
-    std::vector<RowSpan> out;
-    out.reserve(spans_.size());
-    for (const RowSpan& s : spans_) {
-      if (!out.empty() && out.back().y == s.y && s.x0 <= out.back().x1) {
-        out.back().x1 = std::max(out.back().x1, s.x1);
+    const auto by_x = [](const RowSpan& a, const RowSpan& b) { return a.x0 < b.x0; };
+    const i64 rows = static_cast<i64>(box_.bottom) - box_.top;
+    if (rows <= 0 || static_cast<std::size_t>(rows) > 4 * spans_.size() + 64) {
+      std::sort(spans_.begin(), spans_.end(),
+                [](const RowSpan& a, const RowSpan& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
+    } else {
+      // A long stroke (an ellipse's outline) has many spans on few rows each: put them into
+      // their rows first and sort each row's handful by x.
+      std::vector<int> first(static_cast<std::size_t>(rows) + 1, 0);
+      for (const RowSpan& s : spans_) ++first[static_cast<std::size_t>(s.y - box_.top) + 1];
+      for (std::size_t r = 1; r < first.size(); ++r) first[r] += first[r - 1];
+      std::vector<int> next(first.begin(), first.end() - 1);
+      std::vector<RowSpan> sorted(spans_.size());
+      for (const RowSpan& s : spans_)
+        sorted[static_cast<std::size_t>(next[static_cast<std::size_t>(s.y - box_.top)]++)] = s;
+      for (std::size_t r = 0; r + 1 < first.size(); ++r) {
+        RowSpan* const row = sorted.data() + first[r];
+        const int count = first[r + 1] - first[r];
+        if (count > 16) {
+          std::sort(row, row + count, by_x);
+          continue;
+        }
+        for (int i = 1; i < count; ++i)  // a handful: insertion sort
+          for (int j = i; j > 0 && row[j].x0 < row[j - 1].x0; --j) std::swap(row[j], row[j - 1]);
+      }
+      spans_.swap(sorted);
+    }
+    // Merged in place: the kept spans never overtake the ones still to be read.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+      const RowSpan s = spans_[i];
+      if (kept > 0 && spans_[kept - 1].y == s.y && s.x0 <= spans_[kept - 1].x1) {
+        spans_[kept - 1].x1 = std::max(spans_[kept - 1].x1, s.x1);
       } else {
-        out.push_back(s);
+        spans_[kept++] = s;
       }
     }
-    return out;
+    spans_.resize(kept);
+    return std::move(spans_);
   }
 
  private:
@@ -306,25 +342,63 @@ i64 IntSqrt(i64 v) {
 
 // The round dot of a pen of width w at c: pixel (x, y) of the box [c - w/2, c - w/2 + w) is in
 // when (2x' - (w-1))^2 + (2y' - (w-1))^2 <= (w - 0.2)^2 in box-relative coordinates x', y'.
-void AddDot(SpanCollector& out, LPoint c, i64 w) {
-  const i64 org_x = c.x - w / 2, org_y = c.y - w / 2;
-  const RECT& box = out.Box();
-  const i64 j0 = std::max<i64>(0, box.top - org_y), j1 = std::min<i64>(w, box.bottom - org_y);
+// Row j of the box holds the pixels [x0, x1) relative to its left; a row with none has x0 = x1.
+struct DotRow {
+  i64 x0, x1;
+};
+DotRow DotRowAt(i64 j, i64 w) {
   const i64 limit = (5 * w - 1) * (5 * w - 1);
-  for (i64 j = j0; j < j1; ++j) {
-    const i64 yy = 2 * j - (w - 1);
-    const i64 rem = limit - 25 * yy * yy;
-    if (rem < 0) continue;
-    i64 xx = IntSqrt(rem / 25);
-    if ((xx - (w - 1)) % 2 != 0) --xx;
-    if (xx < 0) continue;
-    out.Add(org_y + j, org_x + (w - 1 - xx) / 2, org_x + (w - 1 + xx) / 2 + 1);
+  const i64 yy = 2 * j - (w - 1);
+  const i64 rem = limit - 25 * yy * yy;
+  if (rem < 0) return {0, 0};
+  i64 xx = IntSqrt(rem / 25);
+  if ((xx - (w - 1)) % 2 != 0) --xx;
+  if (xx < 0) return {0, 0};
+  return {(w - 1 - xx) / 2, (w - 1 + xx) / 2 + 1};
+}
+
+// The rows of the dot of one width, worked out once for a stroke that places it at every
+// vertex (pens up to this wide; wider dots are worked out row by row as they are placed).
+class DotShape {
+ public:
+  static constexpr i64 kTableWidth = 64;
+  explicit DotShape(i64 w) : w_(w) {
+    if (w <= kTableWidth)
+      for (i64 j = 0; j < w; ++j) rows_.push_back(DotRowAt(j, w));
   }
+  void Add(SpanCollector& out, LPoint c) const {
+    const i64 org_x = c.x - w_ / 2, org_y = c.y - w_ / 2;
+    const RECT& box = out.Box();
+    const i64 j0 = std::max<i64>(0, box.top - org_y), j1 = std::min<i64>(w_, box.bottom - org_y);
+    for (i64 j = j0; j < j1; ++j) {
+      const DotRow row = rows_.empty() ? DotRowAt(j, w_) : rows_[static_cast<std::size_t>(j)];
+      if (row.x0 < row.x1) out.Add(org_y + j, org_x + row.x0, org_x + row.x1);
+    }
+  }
+
+ private:
+  i64 w_;
+  std::vector<DotRow> rows_;
+};
+
+void AddDot(SpanCollector& out, LPoint c, i64 w) {
+  DotShape(w).Add(out, c);
 }
 
 // Fills a polygon (even-odd) by the polygon rule: pixel centres inside, left and top edges in.
 void AddPolygon(SpanCollector& out, const LPoint* p, int n) {
   if (n < 3) return;
+  // An upright rectangle (the body of a level or upright segment) covers its box less the right
+  // column and bottom row, which is what the rule below gives it.
+  if (n == 4 && ((p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x) ||
+                 (p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y))) {
+    const RECT& box = out.Box();
+    const i64 x0 = std::min(p[0].x, p[2].x), x1 = std::max(p[0].x, p[2].x);
+    const i64 y0 = std::max<i64>(std::min(p[0].y, p[2].y), box.top);
+    const i64 y1 = std::min<i64>(std::max(p[0].y, p[2].y), box.bottom);
+    for (i64 y = y0; y < y1; ++y) out.Add(y, x0, x1);
+    return;
+  }
   i64 ymin = p[0].y, ymax = p[0].y;
   for (int i = 1; i < n; ++i) {
     ymin = std::min(ymin, p[i].y);
@@ -333,6 +407,10 @@ void AddPolygon(SpanCollector& out, const LPoint* p, int n) {
   const RECT& box = out.Box();
   ymin = std::max<i64>(ymin, box.top);
   ymax = std::min<i64>(ymax, box.bottom);
+  // With coordinates under 2^30 every product below fits 64 bits.
+  constexpr i64 kSmall = i64{1} << 30;
+  bool small = true;
+  for (int i = 0; i < n; ++i) small = small && std::llabs(p[i].x) < kSmall && std::llabs(p[i].y) < kSmall;
   i64 xs[16];
   for (i64 y = ymin; y < ymax; ++y) {
     int count = 0;
@@ -342,9 +420,11 @@ void AddPolygon(SpanCollector& out, const LPoint* p, int n) {
       if (a.y > b.y) std::swap(a, b);
       if (y < a.y || y >= b.y) continue;
       const i64 h = b.y - a.y;
-      xs[count++] = CeilDiv(static_cast<i128>(a.x) * h + static_cast<i128>(y - a.y) * (b.x - a.x), h);
+      xs[count++] = small ? CeilDiv(a.x * h + (y - a.y) * (b.x - a.x), h)
+                          : CeilDiv(static_cast<i128>(a.x) * h + static_cast<i128>(y - a.y) * (b.x - a.x), h);
     }
-    std::sort(xs, xs + count);
+    for (int i = 1; i < count; ++i)  // at most a few crossings: insertion sort
+      for (int j = i; j > 0 && xs[j] < xs[j - 1]; --j) std::swap(xs[j], xs[j - 1]);
     for (int i = 0; i + 1 < count; i += 2) out.Add(y, xs[i], xs[i + 1]);
   }
 }
@@ -423,10 +503,28 @@ void AddWideStroke(SpanCollector& out, const WideStyle& st, const POINT* in, int
   }
   const int m = static_cast<int>(pts.size());
   const int segments = closed && m > 2 ? m : m - 1;
+  const DotShape dot(st.width);
+  // The offsets depend only on the segment's direction: a traced outline steps to one of its
+  // eight neighbours each time, whose offsets are worked out once.
+  struct Offsets {
+    bool known = false;
+    LPoint l, r;
+  };
+  Offsets unit_steps[9];
   for (int i = 0; i < segments; ++i) {
     LPoint a = pts[i], b = pts[(i + 1) % m];
     LPoint l, r;
-    SideOffsets(a, b, half, &l, &r);
+    const i64 step_x = b.x - a.x, step_y = b.y - a.y;
+    if (step_x >= -1 && step_x <= 1 && step_y >= -1 && step_y <= 1) {
+      Offsets& o = unit_steps[(step_x + 1) * 3 + (step_y + 1)];
+      if (!o.known) {
+        SideOffsets(a, b, half, &o.l, &o.r);
+        o.known = true;
+      }
+      l = o.l, r = o.r;
+    } else {
+      SideOffsets(a, b, half, &l, &r);
+    }
     if (!closed && st.cap == PS_ENDCAP_SQUARE) {
       // A square end reaches half the width beyond the end point.
       const double dx = static_cast<double>(b.x - a.x), dy = static_cast<double>(b.y - a.y);
@@ -446,7 +544,7 @@ void AddWideStroke(SpanCollector& out, const WideStyle& st, const POINT* in, int
     const LPoint v = pts[i];
     const LPoint prev = pts[(i + m - 1) % m], next = pts[(i + 1) % m];
     if (st.join == PS_JOIN_ROUND) {
-      AddDot(out, v, st.width);
+      dot.Add(out, v);
       continue;
     }
     LPoint l0, r0, l1, r1;
@@ -512,6 +610,9 @@ std::vector<RowSpan> WideSpans(const Pen& pen, const POINT* pts, int n, bool clo
   const WideStyle st = WideStyleOf(pen);
   SpanCollector out(StrokeReach(pts, n, st.width, bounds));
   if (IsEmpty(out.Box())) return {};
+  // A body and a join per vertex, each a few rows deep.
+  if (st.width <= DotShape::kTableWidth)
+    out.Reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(2 * st.width + 4));
   AddWideStroke(out, st, pts, n, closed);
   return out.Merged();
 }
