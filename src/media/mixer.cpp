@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <pthread.h>
 #include <sched.h>
 #include <sys/resource.h>
@@ -219,6 +220,9 @@ class SongRenderer {
       std::error_code ec;
       std::filesystem::create_directories(std::filesystem::path(job.path).parent_path(), ec);
       RenderSongToCache(job.midi, job.soundfont, job.path, {}, &cancel_);
+      // The synthesizer and the encoder are gone; what they took goes back to the system rather
+      // than stay with this thread's heap.
+      malloc_trim(0);
     }
   }
 
