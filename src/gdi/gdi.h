@@ -481,5 +481,9 @@ char32_t UnicodeFromAnsi(unsigned char byte);
 int AnsiFromUnicode(char32_t c);
 // Installed font families, sorted, without duplicates.
 std::vector<std::string> ListFontFamilies();
+// The installed family that text in a face of this name is drawn with: the face itself, or what
+// Fontconfig puts in its place ("Arial" is often drawn with a metric-compatible family). Names are
+// UTF-8, as Fontconfig speaks; empty when nothing matches.
+std::string MatchedFontFamily(const std::string& face);
 
 }  // namespace gdi

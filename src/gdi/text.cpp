@@ -619,6 +619,25 @@ bool GetTextMetricsA(const HDC& hdc, TEXTMETRICA* out) {
   return true;
 }
 
+std::string MatchedFontFamily(const std::string& face) {
+  std::string family;
+  FcPattern* pat = FcPatternCreate();
+  if (!pat) return family;
+  FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+  FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+  FcDefaultSubstitute(pat);
+  FcResult result = FcResultNoMatch;
+  if (FcPattern* found = FcFontMatch(nullptr, pat, &result)) {
+    FcChar8* name = nullptr;
+    if (FcPatternGetString(found, FC_FAMILY, 0, &name) == FcResultMatch && name)
+      family = reinterpret_cast<const char*>(name);
+    FcPatternDestroy(found);
+  }
+  FcPatternDestroy(pat);
+  return family;
+}
+
 std::vector<std::string> ListFontFamilies() {
   std::vector<std::string> names;
   FcPattern* pat = FcPatternCreate();

@@ -80,7 +80,12 @@ class QtControl : public QObject, public Control::Peer {
     palette.setColor(QPalette::WindowText, text);
     native_->setPalette(palette);
     QFont font = QApplication::font(native_);
-    if (!control_.FontFace().empty()) font.setFamily(ToQt(control_.FontFace()));
+    if (!control_.FontFace().empty()) {
+      // The family the canvas's text would be drawn with, so that a sample shows what a tool draws
+      // even for a face that is not installed under its own name.
+      const std::string drawn = gdi::MatchedFontFamily(control_.FontFace());
+      font.setFamily(ToQt(drawn.empty() ? control_.FontFace() : drawn));
+    }
     if (control_.FontHeight() > 0) font.setPixelSize(control_.FontHeight());
     font.setBold(control_.FontBold());
     native_->setFont(font);
@@ -220,6 +225,15 @@ class QtList final : public QtControl {
  private:
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (watched == widget_->viewport() && e->type() == QEvent::MouseButtonPress) selected_in_press_ = false;
+    if (watched == widget_ && e->type() == QEvent::FocusIn) {
+      // A list that gets the focus with nothing chosen makes its first row current; that is the
+      // toolkit's doing, not a choice of the child's, so it is not reported.
+      QtControl::eventFilter(watched, e);
+      pushing_ = true;
+      static_cast<QObject*>(widget_)->event(e);
+      pushing_ = false;
+      return true;
+    }
     return QtControl::eventFilter(watched, e);
   }
 

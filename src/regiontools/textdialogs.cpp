@@ -150,8 +150,8 @@ void Trotator::DrawPreview() {
     LineTo(dc, 62, 55);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE | TA_CENTER);
-    HFONT font = CreateFontA(-PointsToPixels(10), 0, TextAngle * 10, TextAngle * 10, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                             "Arial");
+    HFONT font = CreateFontA(-PointsToPixels(10), 0, TextAngle * 10, TextAngle * 10, 0, 0, 0, 0, 0, 0, 0, 0,
+                             0, "Arial");
     HGDIOBJ old_font = SelectObject(dc, font);
     SetTextColor(dc, CurrentColour | kPaletteRelative);
     TextOutA(dc, 62, 50, "Example", 7);
@@ -173,12 +173,16 @@ void Trotator::Image2Click() {
   Close(platform::mrCancel);
 }
 
-void ResetRotatorTicks() { g_rotator_ticks = 0; }
+void ResetRotatorTicks() {
+  g_rotator_ticks = 0;
+}
 
 // ---- TFontForm -------------------------------------------------------------------------------
 
 TFontForm::TFontForm()
-    : listbox1_(this), label1_(this), image1_(this, kDialogOkPicture, 319, 105, 40, 40, "Alright then, let's use this one.") {
+    : listbox1_(this),
+      label1_(this),
+      image1_(this, kDialogOkPicture, 319, 105, 40, 40, "Alright then, let's use this one.") {
   FormFrame(*this, "Choose the Lettering Style", 432, 160);
   label1_.SetBounds(230, 0, 202, 77);
   label1_.SetCaption("Example");
@@ -206,7 +210,10 @@ void TFontForm::FormShow() {
   listbox1_.SetItems(platform::ScreenFontFamilies());
   const std::string face = Utf8FromLatin1(FontName);
   label1_.SetFont(face, 32);
-  listbox1_.SetItemIndex(listbox1_.IndexOf(face));
+  // A face that is not installed under its own name shows the family it is drawn with.
+  int index = listbox1_.IndexOf(face);
+  if (index < 0) index = listbox1_.IndexOf(gdi::MatchedFontFamily(face));
+  listbox1_.SetItemIndex(index);
   listbox1_.SetFocus();
 }
 

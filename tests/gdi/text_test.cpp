@@ -191,6 +191,11 @@ TEST(TextFont, FamiliesAreSortedDistinctAndIncludeInstalledFaces) {
     return s;
   };
   for (std::size_t i = 1; i < names.size(); ++i) EXPECT_LE(lower(names[i - 1]), lower(names[i]));
+
+  // A face that is installed is drawn with itself; "Arial" with an installed stand-in.
+  EXPECT_EQ(MatchedFontFamily("DejaVu Sans"), "DejaVu Sans");
+  const std::string arial = MatchedFontFamily("Arial");
+  EXPECT_NE(std::find(names.begin(), names.end(), arial), names.end()) << arial;
 }
 
 // ---- drawing ---------------------------------------------------------------------------------

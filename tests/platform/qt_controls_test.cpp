@@ -112,6 +112,14 @@ TEST(QtControls, AListAndAScrollBarReportTheUsersChoiceButNotTheProgramsOwn) {
   EXPECT_EQ(Native<QLabel>(label)->text(), "45 Degrees");
   EXPECT_EQ(chosen, std::vector<std::string>{"f"});
   EXPECT_EQ(scrolled, std::vector<int>{55});
+
+  // Focus on a list with nothing chosen chooses nothing.
+  list.SetItemIndex(-1);
+  QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(widget, &focus);
+  Settle();
+  EXPECT_EQ(list.ItemIndex(), -1);
+  EXPECT_EQ(chosen, std::vector<std::string>{"f"});
   form.Hide();
 }
 
