@@ -203,6 +203,7 @@ class SongRenderer {
 
   void Run() {
     LowerPriority();
+    bool pruned = false;
     for (;;) {
       Job job;
       {
@@ -217,8 +218,11 @@ class SongRenderer {
       }
       // Another copy of the program may have rendered it meanwhile.
       if (LoadCachedSong(job.path)) continue;
+      const std::filesystem::path dir = std::filesystem::path(job.path).parent_path();
+      // What is added to the cache makes room first, once a run, from what has not been played.
+      if (!std::exchange(pruned, true)) PruneSongCache(dir.string());
       std::error_code ec;
-      std::filesystem::create_directories(std::filesystem::path(job.path).parent_path(), ec);
+      std::filesystem::create_directories(dir, ec);
       RenderSongToCache(job.midi, job.soundfont, job.path, {}, &cancel_);
       // The synthesizer and the encoder are gone; what they took goes back to the system rather
       // than stay with this thread's heap.
@@ -418,7 +422,10 @@ struct MixerPlayer::Impl {
     if (!midi) return std::nullopt;
     const std::string cache = SongCachePath(*midi, soundfont);
     if (cache.empty()) return std::nullopt;
-    if (std::optional<std::string> ogg = LoadCachedSong(cache)) return ogg;
+    if (std::optional<std::string> ogg = LoadCachedSong(cache)) {
+      TouchCachedSong(cache);
+      return ogg;
+    }
     renderer.Ask(*midi, soundfont, cache);
     return std::nullopt;
   }

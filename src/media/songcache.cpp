@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "gdi/bmp.h"
@@ -263,6 +264,29 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   }
   ::close(fd);
   return bytes;
+}
+
+void TouchCachedSong(const std::string& path) {
+  ::utimensat(AT_FDCWD, path.c_str(), nullptr, 0);
+}
+
+void PruneSongCache(const std::string& dir, std::chrono::hours max_age) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
+    const std::string name = entry.path().filename().string();
+    const bool rendering = name.size() == 16 + 4 && name.ends_with(".ogg");
+    const bool temporary = name.starts_with(".") && name.find(".ogg") != std::string::npos;
+    if (!rendering && !temporary) continue;  // nothing of ours
+    std::error_code time_ec;
+    const auto changed = entry.last_write_time(time_ec);
+    if (time_ec || !entry.is_regular_file(time_ec)) continue;
+    const auto limit = rendering
+                           ? std::chrono::duration_cast<fs::file_time_type::duration>(max_age)
+                           : std::chrono::duration_cast<fs::file_time_type::duration>(std::chrono::hours(24));
+    if (now - changed > limit) fs::remove(entry.path(), time_ec);
+  }
 }
 
 std::optional<std::string> LoadCachedSong(const std::string& path) {

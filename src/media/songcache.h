@@ -9,6 +9,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,13 @@ bool RenderSongToCache(const std::string& midi, const std::string& soundfont, co
 // The Ogg stream of a cache file whose trailer matches it; nothing for a missing, truncated or
 // damaged file.
 std::optional<std::string> LoadCachedSong(const std::string& path);
+
+// Marks a rendering as played now (its time of change), so that pruning keeps it.
+void TouchCachedSong(const std::string& path);
+
+// Removes from the cache directory dir the renderings not played for max_age (those of songs or
+// SoundFonts since changed), and the temporary files of writes that were cut short a day ago.
+void PruneSongCache(const std::string& dir, std::chrono::hours max_age = std::chrono::hours(24 * 90));
 
 // The bytes of a whole file; nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -140,5 +140,28 @@ TEST_F(SongCacheTest, NothingIsWrittenWithoutTheSoundFontOrWhenCancelled) {
   EXPECT_FALSE(fs::exists(path));
 }
 
+// Renderings not played for the age given go, with day-old temporary files; a rendering played
+// is kept however old its file, and files of other names are left alone.
+TEST_F(SongCacheTest, PruningRemovesWhatHasNotBeenPlayed) {
+  const fs::path dir = dir_ / "songs";
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 100);
+  auto file = [&](const std::string& name) {
+    WriteFile(dir / name, "x");
+    fs::last_write_time(dir / name, old);
+    return dir / name;
+  };
+  const fs::path unplayed = file("0123456789abcdef.ogg"), played = file("fedcba9876543210.ogg"),
+                 temporary = file(".0123456789abcdef.ogg.AbC123"), other = file("notes.txt");
+  const fs::path fresh = dir / "00000000000000aa.ogg";
+  WriteFile(fresh, "x");
+  TouchCachedSong(played.string());
+  PruneSongCache(dir.string());
+  EXPECT_FALSE(fs::exists(unplayed));
+  EXPECT_FALSE(fs::exists(temporary));
+  EXPECT_TRUE(fs::exists(played));
+  EXPECT_TRUE(fs::exists(fresh));
+  EXPECT_TRUE(fs::exists(other));
+}
+
 }  // namespace
 }  // namespace pd::testing
