@@ -525,7 +525,8 @@ struct MixerPlayer::Impl {
           wanted = command;
         return;
       case Command::kPrepare:
-        PrepareSong(command.path);
+        // Only while a song plays: a program without sound renders nothing.
+        if (opened && (music || stream)) PrepareSong(command.path);
         return;
       case Command::kStop:
         wanted = {};

@@ -194,8 +194,11 @@ TEST_F(MixerTest, WithoutADeviceThePlayerStaysClosedAndTriesAgainOnTheNextSound)
       Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{0ms, 10000ms}));
   EXPECT_EQ(player.DriverName(), "");
   PlaySoundEffect(6);
+  WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
   StartBackgroundMusic();
   EXPECT_FALSE(player.DeviceOpen());
+  player.WaitForRenderings();
+  EXPECT_FALSE(fs::exists(dir_ / "cache"));  // no song plays, so none is rendered
 
   // A device turns up: the next effect opens it, and the song asked for starts with it.
   const fs::path out = UseDiskDevice("later.raw", 5);
