@@ -14,6 +14,7 @@
 // covering the box [c - w/2, c - w/2 + w) around the point c in both directions, the same pixels
 // a filled Ellipse over that box covers. All pieces of one call are united before painting.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -68,7 +69,9 @@ class SpanCollector {
   std::vector<RowSpan> Merged() {
     const auto by_x = [](const RowSpan& a, const RowSpan& b) { return a.x0 < b.x0; };
     const i64 rows = static_cast<i64>(box_.bottom) - box_.top;
-    if (rows <= 0 || static_cast<std::size_t>(rows) > 4 * spans_.size() + 64) {
+    // A short stroke's few spans are sorted in place; sorting into rows pays only for many.
+    constexpr std::size_t kManySpans = 256;
+    if (spans_.size() < kManySpans || rows <= 0 || static_cast<std::size_t>(rows) > 4 * spans_.size()) {
       std::sort(spans_.begin(), spans_.end(),
                 [](const RowSpan& a, const RowSpan& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
     } else {
@@ -362,23 +365,24 @@ DotRow DotRowAt(i64 j, i64 w) {
 class DotShape {
  public:
   static constexpr i64 kTableWidth = 64;
-  explicit DotShape(i64 w) : w_(w) {
-    if (w <= kTableWidth)
-      for (i64 j = 0; j < w; ++j) rows_.push_back(DotRowAt(j, w));
+  explicit DotShape(i64 w) : w_(w), table_(w <= kTableWidth) {
+    if (table_)
+      for (i64 j = 0; j < w; ++j) rows_[static_cast<std::size_t>(j)] = DotRowAt(j, w);
   }
   void Add(SpanCollector& out, LPoint c) const {
     const i64 org_x = c.x - w_ / 2, org_y = c.y - w_ / 2;
     const RECT& box = out.Box();
     const i64 j0 = std::max<i64>(0, box.top - org_y), j1 = std::min<i64>(w_, box.bottom - org_y);
     for (i64 j = j0; j < j1; ++j) {
-      const DotRow row = rows_.empty() ? DotRowAt(j, w_) : rows_[static_cast<std::size_t>(j)];
+      const DotRow row = table_ ? rows_[static_cast<std::size_t>(j)] : DotRowAt(j, w_);
       if (row.x0 < row.x1) out.Add(org_y + j, org_x + row.x0, org_x + row.x1);
     }
   }
 
  private:
   i64 w_;
-  std::vector<DotRow> rows_;
+  bool table_;
+  std::array<DotRow, kTableWidth> rows_;
 };
 
 void AddDot(SpanCollector& out, LPoint c, i64 w) {
