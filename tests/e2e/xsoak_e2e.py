@@ -162,7 +162,8 @@ def main():
             end = rss_kib(s.app.pid)
             # Still answering: ABOUT opens its window.
             s.click(*ABOUT, pause=0.2)
-            for _ in range(50):
+            # A sanitizer build answers slowly: it has twenty seconds.
+            for _ in range(200):
                 if soak.windows():
                     break
                 time.sleep(0.1)
