@@ -62,7 +62,7 @@ Tmain::Tmain() : form_(nullptr), bipict1_(&form_), tabset1_(&form_) {
   form_.OnMouseMove = [this](unsigned s, int x, int y) { FormMouseMove(s, x, y); };
   form_.OnKeyPress = [this](char& key) { FormKeyPress(key); };
   form_.OnKeyDown = [this](int& key, unsigned shift) { FormKeyDown(key, shift); };
-  form_.OnCloseQuery = [] { return true; };
+  form_.OnCloseQuery = [this] { return FormCloseQuery(); };
   bipict1_.OnMouseDown = [this](MouseButton b, unsigned s, int x, int y) { BiPict1MouseDown(b, s, x, y); };
   bipict1_.OnMouseMove = [this](unsigned s, int x, int y) { BiPict1MouseMove(s, x, y); };
   bipict1_.OnMouseUp = [this](MouseButton b, unsigned s, int x, int y) { BiPict1MouseUp(b, s, x, y); };
@@ -279,12 +279,24 @@ void Tmain::AppActivate() {
 
 void Tmain::AppDeactivate() {}
 
-void Tmain::AskQuit() {
+bool Tmain::ConfirmQuit() {
   const int answer =
       ShowMessage("Do you really want to quit?", platform::MB_YESNO | platform::MB_ICONQUESTION);
-  if (answer != platform::IDYES) return;
+  if (answer != platform::IDYES) return false;
   PlaySoundEffect(47);
+  return true;
+}
+
+void Tmain::AskQuit() {
+  if (!ConfirmQuit()) return;
+  quit_confirmed_ = true;
   form_.Close();
+}
+
+bool Tmain::FormCloseQuery() {
+  // A close from the desktop (its close key, a window manager's menu) asks the same question as
+  // QUIT, so that a stray key press never throws the child's picture away.
+  return quit_confirmed_ || ConfirmQuit();
 }
 
 }  // namespace pd

@@ -41,6 +41,9 @@ class Tmain {
   void AppActivate();
   void AppDeactivate();
   void AskQuit();
+  // Whether the main window may close: at once after QUIT was answered Yes, otherwise only when
+  // the quit question is answered Yes now.
+  bool FormCloseQuery();
   // Makes the category with tab index 0..9 the chosen one: its icon strip from its first frame,
   // its button hints, its tab shown chosen. This is the one way to change category, by a click
   // or by the program. When the strip cannot be read the reader's message is shown and nothing
@@ -59,6 +62,8 @@ class Tmain {
 
  private:
   void WireToolPalette();
+  // The quit question; Yes plays the quitting sound.
+  bool ConfirmQuit();
 
   platform::Window form_;
   platform::Window bipict1_;
@@ -66,6 +71,7 @@ class Tmain {
   std::array<std::unique_ptr<platform::Window>, 10> images_;
   platform::Timer timer1_;
   bool destroyed_ = false;
+  bool quit_confirmed_ = false;
 };
 
 // The one main window of the run, while it exists.

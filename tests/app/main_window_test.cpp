@@ -220,6 +220,23 @@ TEST_F(AppTest, QuitAsksAndOnlyYesEndsTheProgramWithSound47) {
   hl::Click(Form(), CanvasWidth + 40, 0);
   EXPECT_EQ(effects_, std::vector<int>{47});
   EXPECT_FALSE(Form().Visible());
+  EXPECT_EQ(dialogs.asked.size(), 2u);  // the close that follows Yes asks nothing more
+}
+
+TEST_F(AppTest, AClosingFromTheDesktopAsksTheQuitQuestionToo) {
+  auto& dialogs = hl::Dialogs();
+  dialogs.asked.clear();
+  dialogs.answers.push_back(platform::IDNO);
+  hl::RequestClose(Form());
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, "Do you really want to quit?");
+  EXPECT_TRUE(Form().Visible());
+  EXPECT_FALSE(hl::QuitRequested());
+  dialogs.answers.push_back(platform::IDYES);
+  hl::RequestClose(Form());
+  EXPECT_EQ(effects_, std::vector<int>{47});
+  EXPECT_FALSE(Form().Visible());
+  EXPECT_TRUE(hl::QuitRequested());
 }
 
 TEST_F(AppTest, EndPhaseRunsOnlyForAStrokeBegunByALeftPressOnTheCanvas) {
