@@ -289,7 +289,9 @@ void PrintPicture() {
 
 void PrintAction() {
   SaveCanvasSnapshot();
-  PrintControl().ShowModal();
+  // Closed any other way than by its print button (its cancel picture, or the desktop closing it),
+  // the dialog prints nothing, whatever was printed last time.
+  if (PrintControl().ShowModal() != platform::mrOk) PrintX = PrintY = PrintMode = PrintSize = 0;
   RepaintCanvas();
   PrintPicture();
 }

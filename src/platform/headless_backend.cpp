@@ -221,7 +221,12 @@ std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) {
 Dialogs& BackendDialogs() { return S().dialogs; }
 DesktopServices& BackendDesktop() { return S().desktop; }
 Printing& BackendPrinting() { return S().printing; }
-void ModalScriptShown(Form&) { Idle(); }
+void ModalScriptShown(Form&) {
+  // As on the desktop, a modal form that opens ends the mouse capture of the press that opened
+  // it: the form's own clicks go to the form, never back to the button under that press.
+  S().capture = nullptr;
+  Idle();
+}
 void ModalScriptHidden(Form&) { Idle(); }
 void ApplyScreenCursor(int) {}
 

@@ -176,6 +176,11 @@ TEST_F(PrintTest, CancelDragAndLandscapeFollowTheDialogsRules) {
   EXPECT_EQ(hl::Printer().documents[0].orientation, platform::PageOrientation::Landscape);
   EXPECT_EQ(PrintX, 55);
 
+  // Closed from the desktop after that print, the dialog prints nothing.
+  Print([](Tprntctl& d) { hl::RequestClose(d); });
+  EXPECT_EQ(hl::Printer().documents.size(), 1u);
+  EXPECT_EQ(PrintMode, 0);
+
   // No printer: a message, nothing printed. The picture starts at (10, 10) again, sideways.
   hl::Printer().has_printer = false;
   Print([](Tprntctl& d) {

@@ -234,10 +234,12 @@ class RandomInputTest : public AppTest {
   // closes it.
   int PlayWithForm(platform::Form& form) {
     forms_seen_.insert(typeid(form).name());
-    for (int k = Between(0, 8); k > 0 && form.ModalResult() == platform::mrNone && form.Visible(); --k) {
-      std::vector<platform::Window*> parts{&form};
+    for (int k = Between(1, 8); k > 0 && form.ModalResult() == platform::mrNone && form.Visible(); --k) {
+      // Mostly one of the form's pictures and controls, sometimes the form itself.
+      std::vector<platform::Window*> parts;
       AddVisibleWindows(form, &parts);
-      platform::Window& w = *parts[Between(0, static_cast<int>(parts.size()) - 1)];
+      platform::Window& w =
+          parts.empty() || Between(0, 3) == 0 ? form : *parts[Between(0, static_cast<int>(parts.size()) - 1)];
       const int ww = std::max(1, w.ClientWidth()), wh = std::max(1, w.ClientHeight());
       if (auto* edit = dynamic_cast<platform::EditBox*>(&w)) {
         hl::TypeInto(*edit, kTypedTexts[Between(0, static_cast<int>(std::size(kTypedTexts)) - 1)]);
@@ -337,10 +339,10 @@ class RandomInputTest : public AppTest {
 TEST_F(RandomInputTest, AChildsRandomClicksNeverBreakTheProgram) {
   const long long_events = EnvNumber("PD_SOAK_EVENTS", 0);
   const int first_seed = static_cast<int>(EnvNumber("PD_SOAK_SEED", 1));
-  // The short run: two seeds of 1,000 events. The long one: one seed of PD_SOAK_EVENTS.
-  const int seeds = long_events > 0 ? 1 : 2;
-  const long events = long_events > 0 ? long_events : 1000;
-  // Every turn-th event is the next button in turn; the short run presses them all twice.
+  // The short run: four seeds of 2,000 events. The long one: one seed of PD_SOAK_EVENTS.
+  const int seeds = long_events > 0 ? 1 : 4;
+  const long events = long_events > 0 ? long_events : 2000;
+  // Every turn-th event is the next button in turn; the short run presses them all four times a seed.
   const long turn = EnvNumber("PD_SOAK_TURN", long_events > 0 ? 64 : 5);
   const long warm_up = std::min(events / 5, 20000L);
   RandomAnswers answers(&rng_);

@@ -98,6 +98,27 @@ TEST_F(HeadlessSeams, AModalScriptAnswersTheFormWhileItIsShownAndActive) {
   EXPECT_EQ(log, (std::vector<std::string>{"main off", "about on", "about paint", "main on"}));
 }
 
+TEST_F(HeadlessSeams, AFormOpenedByAPressTakesTheClicksMadeInIt) {
+  Window main;
+  main.SetBounds(0, 0, 1024, 768);
+  main.Show();
+  Form form;
+  form.SetClientSize(100, 100);
+  int opened = 0, form_presses = 0;
+  form.OnMouseDown = [&](MouseButton, unsigned, int, int) { ++form_presses; };
+  main.OnMouseDown = [&](MouseButton, unsigned, int, int) {
+    ++opened;
+    form.ShowModal();
+  };
+  SetModalScript([](Form& f) {
+    headless::Click(f, 50, 50);
+    return mrOk;
+  });
+  headless::Click(main, 10, 10);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(form_presses, 1);
+}
+
 TEST_F(HeadlessSeams, WithoutAScriptAHeadlessModalFormIsCancelled) {
   Form form;
   form.SetClientSize(100, 100);
