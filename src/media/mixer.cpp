@@ -106,7 +106,7 @@ class SongStream {
     const std::size_t want = static_cast<std::size_t>(len);
     if (end_ - pos_ < want && !eof_) Decode(want);
     const std::size_t n = std::min(want, end_ - pos_);
-    std::memcpy(out, pcm_.data() + pos_, n);
+    if (n > 0) std::memcpy(out, pcm_.data() + pos_, n);
     std::memset(out + n, 0, want - n);
     pos_ += n;
     if (n == 0) ended_ = true;
@@ -119,7 +119,7 @@ class SongStream {
   // Moves what is left to the front and decodes up to a second more (at least want bytes).
   void Decode(std::size_t want) {
     const std::size_t burst = std::max<std::size_t>(want, kRate * kChannels * 2);
-    std::memmove(pcm_.data(), pcm_.data() + pos_, end_ - pos_);
+    if (end_ > pos_) std::memmove(pcm_.data(), pcm_.data() + pos_, end_ - pos_);
     end_ -= pos_;
     pos_ = 0;
     pcm_.resize(std::max(pcm_.size(), end_ + burst));
