@@ -59,7 +59,15 @@ def program_env(display, cache):
 
 
 def fill_cache(display, cache, songs=2, timeout=180):
-    """Runs the program until the first songs are rendered into the cache."""
+    """Renders the first songs into the cache: with render_songs from beside the program when it
+    is there (at normal priority, so a busy machine does not hold it up), else by running the
+    program until its own renderer has made them."""
+    renderer = os.path.join(os.path.dirname(PROGRAM), "render_songs")
+    if os.path.exists(renderer):
+        midis = [os.path.join(os.path.dirname(PROGRAM), "snd", f"pc{n}.mid") for n in range(1, songs + 1)]
+        subprocess.run([renderer] + midis, env=dict(os.environ, XDG_CACHE_HOME=cache), check=True,
+                       stdout=subprocess.DEVNULL)
+        return
     songs_dir = os.path.join(cache, "pindoodle", "songs")
     proc = subprocess.Popen([PROGRAM], env=program_env(display, cache), stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)

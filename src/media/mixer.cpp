@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -170,15 +171,27 @@ class SongRenderer {
   SongRenderer(const SongRenderer&) = delete;
   SongRenderer& operator=(const SongRenderer&) = delete;
 
+  // Told, on the renderer's thread, of every rendering finished: its path, and whether it is in
+  // the cache now. Set before the first Ask.
+  std::function<void(const std::string& path, bool rendered)> OnDone;
+
   // Asks for the MIDI bytes to be rendered with the SoundFont into the cache file path, after
-  // what was asked before; a song already asked for is not asked for twice.
-  void Ask(std::string midi, std::string soundfont, std::string path) {
+  // what was asked before (or before it, first); a song already asked for is not asked for twice
+  // but may be moved to the front.
+  void Ask(std::string midi, std::string soundfont, std::string path, bool first = false) {
     {
       std::lock_guard<std::mutex> hold(lock_);
       if (path == rendering_) return;
-      for (const Job& job : jobs_)
-        if (job.path == path) return;
-      jobs_.push_back({std::move(midi), std::move(soundfont), std::move(path)});
+      for (auto it = jobs_.begin(); it != jobs_.end(); ++it)
+        if (it->path == path) {
+          if (first) std::rotate(jobs_.begin(), it, it + 1);
+          return;
+        }
+      Job job{std::move(midi), std::move(soundfont), std::move(path)};
+      if (first)
+        jobs_.push_front(std::move(job));
+      else
+        jobs_.push_back(std::move(job));
       if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
     }
     changed_.notify_all();
@@ -217,16 +230,20 @@ class SongRenderer {
         rendering_ = job.path;
       }
       // Another copy of the program may have rendered it meanwhile.
-      if (LoadCachedSong(job.path)) continue;
+      if (LoadCachedSong(job.path)) {
+        if (OnDone) OnDone(job.path, true);
+        continue;
+      }
       const std::filesystem::path dir = std::filesystem::path(job.path).parent_path();
       // What is added to the cache makes room first, once a run, from what has not been played.
       if (!std::exchange(pruned, true)) PruneSongCache(dir.string());
       std::error_code ec;
       std::filesystem::create_directories(dir, ec);
-      RenderSongToCache(job.midi, job.soundfont, job.path, {}, &cancel_);
+      const bool rendered = RenderSongToCache(job.midi, job.soundfont, job.path, {}, &cancel_);
       // The synthesizer and the encoder are gone; what they took goes back to the system rather
       // than stay with this thread's heap.
       malloc_trim(0);
+      if (OnDone) OnDone(job.path, rendered);
     }
   }
 
@@ -245,7 +262,7 @@ struct MixerPlayer::Impl {
   using Clock = std::chrono::steady_clock;
 
   struct Command {
-    enum Kind { kEffect, kEffectToEnd, kSong, kPrepare, kStop, kQuery, kQuit };
+    enum Kind { kEffect, kEffectToEnd, kSong, kPrepare, kStop, kQuery, kQuit, kRendered };
     Kind kind = kStop;
     std::string path;
     int song = 0;
@@ -285,6 +302,11 @@ struct MixerPlayer::Impl {
   Mix_Chunk* effect = nullptr;
   // The song asked for while no device could be opened, started when one can.
   Command wanted;
+  // The song waiting for its rendering, the rendering's path, and until when it waits before it
+  // is synthesized live after all.
+  Command awaited;
+  std::string awaited_cache;
+  Clock::time_point awaited_until;
   std::thread thread;
 
   void Push(Command command) {
@@ -313,8 +335,15 @@ struct MixerPlayer::Impl {
         // While the device is open the thread looks now and then whether it is still needed;
         // while it is closed nothing wakes the thread but a command.
         while (queue.empty()) {
-          if (!opened) {
+          const bool awaiting = awaited.kind == Command::kSong;
+          if (awaiting && Clock::now() >= awaited_until) {
+            hold.unlock();
+            PlayAwaitedLive();
+            hold.lock();
+          } else if (!opened && !awaiting) {
             changed.wait(hold);
+          } else if (awaiting) {
+            changed.wait_until(hold, awaited_until);
           } else if (Clock::now() < last_sound + timing.quiet_close) {
             changed.wait_until(hold, last_sound + timing.quiet_close);
           } else {
@@ -370,10 +399,14 @@ struct MixerPlayer::Impl {
     return true;
   }
 
+  // The device takes sound in buffers of this many frames: 46 ms, short enough that an effect still
+  // answers the child's action at once, and half the wake-ups of the audio thread of 1024.
+  static constexpr int kDeviceFrames = 2048;
+
   static bool OpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     QuietAlsa();
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kDeviceFrames) == 0) {
       // SDL's dummy driver plays nothing, but its thread would mix sound all the same.
       const char* name = SDL_GetCurrentAudioDriver();
       if (!name || std::strcmp(name, "dummy") != 0) return true;
@@ -396,7 +429,8 @@ struct MixerPlayer::Impl {
   }
 
   void CloseIfQuiet() {
-    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && (!stream || stream->ended()))
+    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && (!stream || stream->ended()) &&
+        awaited.kind != Command::kSong)
       CloseDevice();
     else
       last_sound = Clock::now();
@@ -415,9 +449,9 @@ struct MixerPlayer::Impl {
     std::string().swap(music_bytes);
   }
 
-  // The song's rendering, from the cache; a song not rendered yet is asked of the renderer and
-  // gives nothing.
-  std::optional<std::string> Rendered(const std::string& midi_path) {
+  // The song's rendering, from the cache; a song not rendered yet is asked of the renderer,
+  // before anything else, and gives nothing but the path it will have (none without a cache).
+  std::optional<std::string> Rendered(const std::string& midi_path, std::string* asked) {
     const std::optional<std::string> midi = ReadWholeFile(midi_path);
     if (!midi) return std::nullopt;
     const std::string cache = SongCachePath(*midi, soundfont);
@@ -426,7 +460,8 @@ struct MixerPlayer::Impl {
       TouchCachedSong(cache);
       return ogg;
     }
-    renderer.Ask(*midi, soundfont, cache);
+    renderer.Ask(*midi, soundfont, cache, true);
+    *asked = cache;
     return std::nullopt;
   }
 
@@ -472,24 +507,50 @@ struct MixerPlayer::Impl {
     if (!cache.empty() && !std::filesystem::exists(cache, ec)) renderer.Ask(*midi, soundfont, cache);
   }
 
-  void StartSong(const Command& command) {
+  // may_wait: a song not rendered yet waits for its rendering (a few seconds, once), rather than
+  // be synthesized live beside the renderer, which would hold two synthesizers and their
+  // SoundFonts at once.
+  void StartSong(const Command& command, bool may_wait = true) {
     StopMusic();
-    // A song that cannot be loaded or played leaves the music stopped, and no end follows. Until
-    // its rendering is in the cache it is synthesized as it plays.
+    awaited = {};
+    // A song that cannot be loaded or played leaves the music stopped, and no end follows.
     // The songs come out of the synthesizer about as loud as the effects; half the volume keeps
     // them in the background, so that the answer to the child's action is heard over them and
     // the two together stay clear of clipping. Renderings are made at that level already.
-    if (std::optional<std::string> ogg = Rendered(command.path)) {
+    std::string asked;
+    if (std::optional<std::string> ogg = Rendered(command.path, &asked)) {
       Mix_VolumeMusic(MIX_MAX_VOLUME);
       if (StartRendered(std::move(*ogg), command.song)) return;
     }
+    if (may_wait && !asked.empty() && timing.render_wait.count() > 0) {
+      awaited = command;
+      awaited_cache = asked;
+      awaited_until = Clock::now() + timing.render_wait;
+      return;
+    }
+    PlayLive(command);
+  }
+
+  void PlayLive(const Command& command) {
     Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
     if (Mix_Music* song = Mix_LoadMUS(command.path.c_str())) PlayMusic(song, command.song);
   }
 
+  // The song that waited too long for its rendering (the renderer runs only when nothing else
+  // wants the processor) is synthesized live after all.
+  void PlayAwaitedLive() {
+    const Command song = std::exchange(awaited, {});
+    if (TryOpen()) {
+      StopMusic();
+      PlayLive(song);
+    } else {
+      wanted = song;
+    }
+  }
+
   void Carry(const Command& command) {
     if (command.kind != Command::kStop && command.kind != Command::kQuery && command.kind != Command::kQuit &&
-        command.kind != Command::kPrepare)
+        command.kind != Command::kPrepare && command.kind != Command::kRendered)
       last_sound = Clock::now();
     switch (command.kind) {
       case Command::kEffect:
@@ -525,11 +586,27 @@ struct MixerPlayer::Impl {
           wanted = command;
         return;
       case Command::kPrepare:
-        // Only while a song plays: a program without sound renders nothing.
-        if (opened && (music || stream)) PrepareSong(command.path);
+        // Only while a song plays or waits to: a program without sound renders nothing.
+        if (opened && (music || stream || awaited.kind == Command::kSong)) PrepareSong(command.path);
+        return;
+      case Command::kRendered:
+        // The song waiting for this rendering starts, from the cache, or live if it could not be
+        // rendered.
+        if (awaited.kind == Command::kSong && awaited_cache == command.path) {
+          const Command song = std::exchange(awaited, {});
+          if (!TryOpen()) {
+            wanted = song;
+          } else if (command.song != 0) {
+            StartSong(song, false);
+          } else {
+            StopMusic();
+            PlayLive(song);
+          }
+        }
         return;
       case Command::kStop:
         wanted = {};
+        awaited = {};
         if (opened) StopMusic();
         return;
       case Command::kQuery:
@@ -555,6 +632,9 @@ void SongEnded(int song) {
 MixerPlayer::MixerPlayer(std::string soundfont, Timing timing) : impl_(std::make_unique<Impl>()) {
   impl_->soundfont = std::move(soundfont);
   impl_->timing = timing;
+  impl_->renderer.OnDone = [impl = impl_.get()](const std::string& path, bool rendered) {
+    impl->Push({Impl::Command::kRendered, path, rendered ? 1 : 0});
+  };
   g_live = impl_.get();
   impl_->thread = std::thread([impl = impl_.get()] { impl->Run(); });
 }

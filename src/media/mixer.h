@@ -16,9 +16,11 @@
 // closed too, so an idle program is not woken by an audio thread mixing silence; the next
 // sound opens it again. At most one MixerPlayer exists at a time.
 //
-// A song is played from its rendering in the user's cache (media/songcache.h) when there is one,
-// which costs a small part of live synthesis; until then it is synthesized live while a
-// background thread of the lowest priority renders it, and the song after it, for next time.
+// A song is played from its rendering in the user's cache (media/songcache.h), which costs a small
+// part of live synthesis. A background thread of the lowest priority renders each song, and the
+// song after it, when first asked for; a song not rendered yet waits for its rendering (a few
+// seconds), so that the program never holds two synthesizers at once, and is synthesized live
+// only when it cannot be rendered, there is no cache, or the rendering takes too long.
 #pragma once
 
 #include <chrono>
@@ -37,6 +39,9 @@ struct MixerTiming {
   std::chrono::milliseconds retry{10000};
   // How long the device stays open with nothing playing.
   std::chrono::milliseconds quiet_close{10000};
+  // How long a song not rendered yet waits for its rendering before it is synthesized live
+  // (0: at once).
+  std::chrono::milliseconds render_wait{20000};
 };
 
 class MixerPlayer final : public SoundPlayer {

@@ -40,7 +40,7 @@ class MixerTest : public ::testing::Test {
   }
 
   // Sends the next player's output to a raw file; delay_ms is how long the driver waits per
-  // buffer of 1024 frames (23 ms of sound), so small values run faster than real time.
+  // buffer of 2048 frames (46 ms of sound), so small values run faster than real time.
   fs::path UseDiskDevice(const std::string& name, int delay_ms) {
     const fs::path file = dir_ / name;
     setenv("SDL_AUDIODRIVER", "disk", 1);
@@ -59,6 +59,12 @@ class MixerTest : public ::testing::Test {
     };
     const double want = size() + seconds * 44100 * 4;
     for (int i = 0; i < 1000 && size() < want; ++i) std::this_thread::sleep_for(10ms);
+  }
+
+  // A song not rendered yet waits a millisecond for its rendering and is then synthesized live.
+  static MixerTiming Live(MixerTiming timing = {}) {
+    timing.render_wait = 1ms;
+    return timing;
   }
 
   MixerPlayer& Install(std::unique_ptr<MixerPlayer> player) {
@@ -84,7 +90,7 @@ TEST_F(MixerTest, AnEffectAndASongReachTheDevice) {
   EXPECT_GT(Peak(ReadRawSamples(effect_out)), 8000);
 
   const fs::path song_out = UseDiskDevice("song.raw", 5);
-  MixerPlayer& song_player = Install(std::make_unique<MixerPlayer>());
+  MixerPlayer& song_player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, Live()));
   StartBackgroundMusic();
   song_player.Sync();
   WaitForSound(song_out, 0.5);
@@ -134,7 +140,7 @@ TEST_F(MixerTest, SongsUseOnlyTheGivenSoundFont) {
   setenv("SDL_SOUNDFONTS", kSongSoundFont, 1);
   setenv("SDL_FORCE_SOUNDFONTS", "1", 1);
   const fs::path out = UseDiskDevice("nofont.raw", 5);
-  MixerPlayer& player = Install(std::make_unique<MixerPlayer>((dir_ / "missing.sf2").string()));
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>((dir_ / "missing.sf2").string(), Live()));
   StartBackgroundMusic();
   player.Sync();
   WaitForSound(out, 0.5);
@@ -151,7 +157,7 @@ TEST_F(MixerTest, ASongsEndIsReportedOnTheUserInterfaceThreadAndSongTwentyIsFoll
   WriteArpeggioMidi(dir_ / "snd/pc20.mid", 1);
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
   UseDiskDevice("songs.raw", 1);
-  MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, Live()));
   SongNumber = 19;
   StartNextSong();
   ASSERT_EQ(SongNumber, 20);
@@ -191,7 +197,7 @@ TEST_F(MixerTest, WithoutADeviceThePlayerStaysClosedAndTriesAgainOnTheNextSound)
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", (dir_ / "no/such/dir/out.raw").c_str(), 1);
   MixerPlayer& player =
-      Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{0ms, 10000ms}));
+      Install(std::make_unique<MixerPlayer>(kSongSoundFont, Live({0ms, 10000ms})));
   EXPECT_EQ(player.DriverName(), "");
   PlaySoundEffect(6);
   WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
@@ -234,7 +240,7 @@ TEST_F(MixerTest, TheDeviceClosesWhenQuietAndOpensForTheNextSound) {
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 400);
   const fs::path out = UseDiskDevice("quiet.raw", 5);
   MixerPlayer& player =
-      Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerPlayer::Timing{10000ms, 100ms}));
+      Install(std::make_unique<MixerPlayer>(kSongSoundFont, Live({10000ms, 100ms})));
   EXPECT_EQ(player.DriverName(), "disk");
   PlaySoundEffect(6);
   EXPECT_TRUE(player.DeviceOpen());
@@ -286,8 +292,8 @@ double Rms(const std::vector<std::int16_t>& samples, double seconds) {
 }
 
 // A song played live is rendered meanwhile, with the one after it; next time it plays from the
-// cache, as loud as it was live, and its end is reported like a live song's. A damaged rendering
-// is played live and rendered again.
+// cache, as loud as it was live, and its end is reported like a live song's. A song not rendered
+// yet, or whose rendering is damaged, waits for its rendering and plays from it.
 TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
   WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
@@ -295,22 +301,29 @@ TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
     return SongCachePath(*ReadWholeFile((dir_ / "snd" / ("pc" + std::to_string(song) + ".mid")).string()),
                          kSongSoundFont);
   };
-  auto play_song_one = [this](const std::string& name) {
+  auto play_song_one = [this](const std::string& name, MixerTiming timing = {}) {
     const fs::path out = UseDiskDevice(name, 5);
-    MixerPlayer& player = Install(std::make_unique<MixerPlayer>());
+    MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, timing));
     StartBackgroundMusic();
+    player.Sync();
+    // A song waiting for its rendering starts when the rendering is done.
+    player.WaitForRenderings();
     player.Sync();
     WaitForSound(out, 3.0);
     player.WaitForRenderings();
     SetSoundPlayer(nullptr);
     return ReadRawSamples(out);
   };
-  const auto live = play_song_one("live.raw");
+  const auto live = play_song_one("live.raw", Live());
   ASSERT_TRUE(LoadCachedSong(cache_of(1)));
   ASSERT_TRUE(LoadCachedSong(cache_of(2)));
   const auto cached = play_song_one("cached.raw");
   ASSERT_GT(Rms(live, 3.0), 100);
   EXPECT_NEAR(Rms(cached, 3.0) / Rms(live, 3.0), 1.0, 0.2);
+  fs::remove(cache_of(1));
+  const auto waited = play_song_one("waited.raw");
+  EXPECT_TRUE(LoadCachedSong(cache_of(1)));
+  EXPECT_NEAR(Rms(waited, 3.0) / Rms(live, 3.0), 1.0, 0.2);
 
   WriteArpeggioMidi(dir_ / "silent.mid", 8, 0);
   ASSERT_TRUE(RenderSongToCache(*ReadWholeFile((dir_ / "silent.mid").string()), kSongSoundFont, cache_of(1)));
