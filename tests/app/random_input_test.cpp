@@ -13,6 +13,7 @@
 // CI runs a few thousand events. The long soak runs a million, seeded, outside CI:
 //   PD_SOAK_EVENTS=1000000 PD_SOAK_SEED=1 build/bin/app_tests --gtest_filter='RandomInputTest.*'
 // It also checks that the process's resident memory stays bounded after the warm-up.
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,6 +61,13 @@ long ResidentKiB() {
     std::fclose(f);
   }
   return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Memory the allocator has handed out and not had back, in KiB: against the resident size it
+// tells memory still in use from memory freed but kept by the allocator.
+long HeapKiB() {
+  const struct mallinfo2 m = mallinfo2();
+  return static_cast<long>((m.uordblks + m.hblkhd) / 1024);
 }
 
 // Answers each message box with one of its own buttons at random, but always No to quitting.
@@ -374,6 +382,9 @@ TEST_F(RandomInputTest, AChildsRandomClicksNeverBreakTheProgram) {
         live_peak = std::max(live_peak, gdi::GdiLiveObjects());
         rss_peak = std::max(rss_peak, ResidentKiB());
       }
+      if (long_events > 0 && step % 100000 == 0)
+        std::printf("soak seed %d at %ld events: RSS %ld KiB, heap in use %ld KiB, objects %d\n", seed, step,
+                    ResidentKiB(), HeapKiB(), gdi::GdiLiveObjects());
       if (step % 50 == 0) CheckSettings(seed, step);
       if (HasFatalFailure()) return;
     }
