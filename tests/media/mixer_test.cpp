@@ -61,9 +61,9 @@ class MixerTest : public ::testing::Test {
     for (int i = 0; i < 1000 && size() < want; ++i) std::this_thread::sleep_for(10ms);
   }
 
-  // A song not rendered yet waits a millisecond for its rendering and is then synthesized live.
+  // A song not rendered yet is synthesized live at once.
   static MixerTiming Live(MixerTiming timing = {}) {
-    timing.render_wait = 1ms;
+    timing.render_wait = 0ms;
     return timing;
   }
 
@@ -314,7 +314,10 @@ TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
     SetSoundPlayer(nullptr);
     return ReadRawSamples(out);
   };
-  const auto live = play_song_one("live.raw", Live());
+  // Waiting a millisecond for the rendering, the song is synthesized live while it renders.
+  MixerTiming impatient;
+  impatient.render_wait = 1ms;
+  const auto live = play_song_one("live.raw", impatient);
   ASSERT_TRUE(LoadCachedSong(cache_of(1)));
   ASSERT_TRUE(LoadCachedSong(cache_of(2)));
   const auto cached = play_song_one("cached.raw");
