@@ -405,25 +405,27 @@ class RoundShape {
     return true;
   }
 
-  // The outline as a closed path through every traced pixel, counter-clockwise on the surface
-  // starting at the right end of the centre row. Corners too large to trace give a path that is
-  // exact on the rows of window and margin rows beyond (what a wide pen can reach across), and
-  // coarser elsewhere.
-  std::vector<POINT> Path(const RECT& window, i64 margin) const {
+  // The quadrant's points from the side to the top (doubled coordinates, as in Quadrant): every
+  // traced pixel, or for corners too large to trace the pixels on the rows of window and margin
+  // rows beyond (what a wide pen can reach across) and a coarser sample elsewhere.
+  std::vector<std::pair<i64, i64>> QuadrantPoints(const RECT& window, i64 margin) const {
     // Pens wider than this are not kept exact on huge shapes (they would need millions of rows).
     constexpr i64 kMaxMargin = 4096;
+    if (q_.Traced()) return q_.Points();
+    // Device row y is Y = cy_top - 2y in the top corners and Y = 2y - cy_bottom in the bottom ones.
+    const i64 m = 2 * std::min<i64>(margin, kMaxMargin);
+    const std::pair<i64, i64> dense[2] = {
+        {cy_top_ - 2 * static_cast<i64>(window.bottom) - m, cy_top_ - 2 * static_cast<i64>(window.top) + m},
+        {2 * static_cast<i64>(window.top) - cy_bottom_ - m,
+         2 * static_cast<i64>(window.bottom) - cy_bottom_ + m}};
+    return q_.Sampled(dense, 2);
+  }
+
+  // The outline as a closed path through the quadrant points of every corner, counter-clockwise
+  // on the surface starting at the right end of the centre row.
+  std::vector<POINT> Path(const RECT& window, i64 margin) const {
     std::vector<POINT> out;
-    std::vector<std::pair<i64, i64>> sampled;
-    if (!q_.Traced()) {
-      // Device row y is Y = cy_top - 2y in the top corners and Y = 2y - cy_bottom in the bottom ones.
-      const i64 m = 2 * std::min<i64>(margin, kMaxMargin);
-      const std::pair<i64, i64> dense[2] = {
-          {cy_top_ - 2 * static_cast<i64>(window.bottom) - m, cy_top_ - 2 * static_cast<i64>(window.top) + m},
-          {2 * static_cast<i64>(window.top) - cy_bottom_ - m,
-           2 * static_cast<i64>(window.bottom) - cy_bottom_ + m}};
-      sampled = q_.Sampled(dense, 2);
-    }
-    const auto& q = q_.Traced() ? q_.Points() : sampled;
+    const std::vector<std::pair<i64, i64>> q = QuadrantPoints(window, margin);
     out.reserve(q.size() * 4);
     auto add = [&](i64 x2, i64 y2) {
       const POINT p = Pt(x2 / 2, y2 / 2);
@@ -516,89 +518,66 @@ void PaintRound(DC& dc, const Box& box, i64 cw, i64 ch) {
 
 // ---- arcs, pies and chords -------------------------------------------------------------------
 
-// Orientation of v relative to u on the surface (y down): negative when v lies counter-clockwise
-// of u as seen on the screen.
-i128 Orient(i64 ux, i64 uy, i64 vx, i64 vy) {
-  return static_cast<i128>(ux) * vy - static_cast<i128>(uy) * vx;
-}
-
 enum class ArcKind { kArc, kPie, kChord };
 
-// The stretch of an ellipse's outline (ring, the Ellipse's closed path) between the radials
-// through (xs, ys) and (xe, ye), in the DC's arc direction; radials start at the centre of the
-// box's pixels. These rules reproduce the reference images:
-//  * the stretch starts at the first outline pixel strictly past the start radial;
-//  * for a one-pixel pen it ends at the last pixel before the end radial, or at the first one
-//    past it when that one is the closer of the two by angle (a pixel exactly on the end radial
-//    is not taken);
-//  * for wide pens and pen-less fills it ends at the last pixel before the end radial, or one
-//    earlier when a pixel lies exactly on the end radial.
-// When the two radials coincide the whole outline is taken and *full is set.
-std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box, i64 xs, i64 ys, i64 xe,
-                              i64 ye, bool clockwise, bool wide, bool* full) {
-  std::vector<POINT> ring = ring_in;
-  if (clockwise) std::reverse(ring.begin(), ring.end());
-  const std::size_t n = ring.size();
-  *full = false;
-  if (n < 2) return ring;
-  // A radial through the box's exact centre has no direction of its own: it points right.
-  if (2 * xs == box.l + box.r && 2 * ys == box.t + box.b) xs = box.r;
-  if (2 * xe == box.l + box.r && 2 * ye == box.t + box.b) xe = box.r;
-  const i64 cx2 = box.l + box.r - 1, cy2 = box.t + box.b - 1;
-  const i64 sx = 2 * xs - cx2, sy = 2 * ys - cy2, ex = 2 * xe - cx2, ey = 2 * ye - cy2;
-  if (Orient(sx, sy, ex, ey) == 0 && static_cast<i128>(sx) * ex + static_cast<i128>(sy) * ey > 0)
-    *full = true;
-  // Signs flip for clockwise arcs so that "past" always means further along the stretch.
-  const int dir = clockwise ? -1 : 1;
-  auto vec = [&](std::size_t i, i64* x, i64* y) {
-    *x = 2 * static_cast<i64>(ring[i % n].x) - cx2;
-    *y = 2 * static_cast<i64>(ring[i % n].y) - cy2;
+// The stretch of an ellipse's outline between the radials through (xs, ys) and (xe, ye), in the
+// DC's arc direction; q is the ellipse's quadrant from the side to the top (as in Quadrant).
+//
+// The outline is that quadrant's n pixels laid into the four quadrants in drawing order, 4n
+// positions in all: counter-clockwise the upper right from the side to the top, the upper left
+// from the top to the side, the lower left from the side to the bottom, the lower right back to
+// the side (clockwise, upper and lower change places). Each pixel has offsets (px, py) >= 0 from
+// its quadrant's corner pixel next to the centre; an odd-sized ellipse's middle row and column
+// belong to the quadrants on both sides.
+//
+// A radial is measured from the centre pixel (l + w/2, t + h/2), and an offset of zero counts as
+// positive (x to the right, y towards the first quadrant): its signs pick the quadrant. There the
+// radial falls just before the first pixel, in drawing order, that lies past it by angle; a pixel
+// exactly on the radial counts as past it in the first two quadrants and as before it in the last
+// two. The outline runs from the start radial's position up to the end radial's, and is the whole
+// ellipse when both fall at the same position.
+std::vector<POINT> ArcStretch(const std::vector<std::pair<i64, i64>>& q, const Box& box, i64 xs, i64 ys,
+                              i64 xe, i64 ye, bool clockwise) {
+  const i64 n = static_cast<i64>(q.size());
+  if (n == 0) return {};
+  const i64 w = box.W(), h = box.H();
+  const i64 parx = (w - 1) & 1, pary = (h - 1) & 1;
+  auto off = [&](i64 j) { return std::pair<i64, i64>{(q[j].first - parx) / 2, (q[j].second - pary) / 2}; };
+  const i64 ox = box.l + w / 2, oy = box.t + h / 2;
+  const int ysign = clockwise ? 1 : -1;
+  // The position of a radial in [0, 4n): i counts the quadrant's pixels from the side, whose
+  // angle from the side grows with i.
+  auto position = [&](i64 x, i64 y) -> i64 {
+    x -= ox;
+    y = ysign * (y - oy);
+    const i64 ax = x < 0 ? -x : x, ay = y < 0 ? -y : y;
+    auto first = [&](bool include_on) {
+      i64 i = 0;
+      for (; i < n; ++i) {
+        const auto [px, py] = off(i);
+        const i128 a = static_cast<i128>(px) * ay, b = static_cast<i128>(py) * ax;
+        if (include_on ? a <= b : a < b) break;
+      }
+      return i;
+    };
+    if (y >= 0) return x >= 0 ? first(true) : 2 * n - first(false);
+    return x < 0 ? 2 * n + first(false) : 4 * n - first(true);
   };
-  // The first index i with the radial r in the sector [ring[i-1], ring[i]) (strictly past when
-  // strict), or n when there is none (a degenerate radial).
-  auto first_past = [&](i64 rx, i64 ry, bool strict) {
-    for (std::size_t i = 0; i < n; ++i) {
-      i64 px, py, qx, qy;
-      vec(i + n - 1, &px, &py);
-      vec(i, &qx, &qy);
-      const i128 a = dir * Orient(px, py, rx, ry), b = dir * Orient(rx, ry, qx, qy);
-      if (strict ? (a <= 0 && b < 0) : (a < 0 && b <= 0)) return i;
-    }
-    return n;
-  };
-  std::size_t s = first_past(sx, sy, true);
-  std::size_t f = first_past(ex, ey, false);
-  if (s == n) s = 0;
-  if (f == n) f = s;
-  if (*full) {
-    std::rotate(ring.begin(), ring.begin() + static_cast<std::ptrdiff_t>(s), ring.end());
-    return ring;
-  }
-  // The end: l is the last pixel before the end radial, f the first one on or past it.
-  const std::size_t last = (f + n - 1) % n;
-  std::size_t e = last;
-  {
-    i64 px, py, qx, qy;
-    vec(last, &px, &py);
-    vec(f, &qx, &qy);
-    const i128 dev_f = -dir * Orient(ex, ey, qx, qy);  // > 0 past the radial, 0 on it
-    const i128 dev_l = dir * Orient(ex, ey, px, py);   // > 0 before it
-    if (wide) {
-      // A wide pen's outline stops one pixel earlier when a pixel lies exactly on the radial.
-      if (dev_f == 0 && s != last) e = (last + n - 1) % n;
-    } else {
-      // A one-pixel outline takes the first pixel past the radial when it is the closer of the
-      // two by angle (the sines compared as dev / |p|, squared to stay exact enough).
-      const long double lf = static_cast<long double>(dev_f), ll = static_cast<long double>(dev_l);
-      const long double nf = static_cast<long double>(qx) * qx + static_cast<long double>(qy) * qy;
-      const long double nl = static_cast<long double>(px) * px + static_cast<long double>(py) * py;
-      if (dev_f > 0 && lf * lf * nl < ll * ll * nf) e = f;
-    }
-  }
+  const i64 s = position(xs, ys);
+  i64 e = position(xe, ye);
+  if (e <= s) e += 4 * n;
+  // The quadrants' corner pixels next to the centre.
+  const i64 right_x = ox, left_x = box.r - 1 - w / 2, lower_y = oy, upper_y = box.b - 1 - h / 2;
   std::vector<POINT> out;
-  for (std::size_t i = s;; i = (i + 1) % n) {
-    out.push_back(ring[i]);
-    if (i == e || out.size() > n) break;
+  out.reserve(static_cast<std::size_t>(e - s));
+  for (i64 k = s; k < e; ++k) {
+    const i64 quadrant = (k / n) % 4, j = k % n;
+    const auto [px, py] = off(quadrant % 2 == 0 ? j : n - 1 - j);
+    const i64 x = quadrant == 0 || quadrant == 3 ? right_x + px : left_x - px;
+    const bool upper = (quadrant < 2) != clockwise;
+    const i64 y = upper ? upper_y - py : lower_y + py;
+    const POINT p = Pt(x, y);
+    if (out.empty() || !(out.back() == p)) out.push_back(p);
   }
   return out;
 }
@@ -606,20 +585,10 @@ std::vector<POINT> ArcStretch(const std::vector<POINT>& ring_in, const Box& box,
 bool PaintArcShape(DC& dc, ArcKind kind, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   const Box box = InsideFrame(dc, Normalise(l, t, r, b));
   if (box.W() == 0 || box.H() == 0) return true;
-  std::vector<POINT> ring;
-  if (box.W() < 3 || box.H() < 3) {
-    ring = RectPath(box).pts;
-  } else {
-    const RoundShape shape(box, box.W(), box.H());
-    ring = shape.Path(pen::ClipBox(dc), PenReach(dc));
-  }
-  const bool clockwise = dc.arc_direction == AD_CLOCKWISE;
-  // Only a one-pixel pen takes the one-pixel end rule; wide pens and pen-less fills share the
-  // other one.
-  const bool wide = !dc.pen || pen::StrokeOf(*dc.pen) != pen::Stroke::kCosmetic;
-  bool full = false;
-  std::vector<POINT> stretch = ArcStretch(ring, box, ClampCoord(xs), ClampCoord(ys), ClampCoord(xe),
-                                          ClampCoord(ye), clockwise, wide, &full);
+  const RoundShape shape(box, box.W(), box.H());
+  std::vector<POINT> stretch =
+      ArcStretch(shape.QuadrantPoints(pen::ClipBox(dc), PenReach(dc)), box, ClampCoord(xs), ClampCoord(ys),
+                 ClampCoord(xe), ClampCoord(ye), dc.arc_direction == AD_CLOCKWISE);
   ShapePaint s;
   if (kind == ArcKind::kArc) {
     // An arc is an open line and uses no brush; a one-pixel pen leaves out its last point, as

@@ -40,11 +40,6 @@ const KnownDifference kKnown[] = {
     // brush origin, while PATCOPY, PATINVERT and 0xB8 in the same picture sit on it, as the
     // platform aligns every brush. We align all of them; the two 16x16 cells differ in 160 pixels.
     {"bitblt-rops", 160, "MERGECOPY/PATPAINT hatch offset in the reference renderer"},
-    // Arcs, pies and chords in boxes of 2 to 4 pixels, and a pie and a chord given with swapped
-    // corners whose end radial passes exactly through an outline pixel: the reference ends
-    // those outlines one pixel earlier (6 and 38 pixels). The equal radials and the radials
-    // through the centre in the same picture match.
-    {"arc-degenerate", 44, "tiny arc boxes and swapped-corner pie/chord ends"},
 };
 
 long AllowedDifference(const std::string& name) {

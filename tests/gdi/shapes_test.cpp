@@ -369,8 +369,10 @@ TEST(Arc, DirectionDecidesWhichSideOfTheRadialsIsDrawn) {
   Arc(ccw.dc, 2, 2, 22, 22, 30, 12, 12, -10);
   SetArcDirection(cw.dc, AD_CLOCKWISE);
   Arc(cw.dc, 2, 2, 22, 22, 30, 12, 12, -10);
-  // Counter-clockwise takes the upper-right quarter only; clockwise the other three.
-  EXPECT_EQ(ccw.Ink(), (RECT{13, 2, 22, 12}));
+  // Counter-clockwise takes the upper-right quarter only; clockwise the other three. The upward
+  // radial runs through the centre pixel's column 12, so the arc stops short of it, and the
+  // one-pixel pen leaves out the arc's last point in column 13.
+  EXPECT_EQ(ccw.Ink(), (RECT{14, 2, 22, 12}));
   const RECT other = cw.Ink();
   EXPECT_EQ(other.left, 2);
   EXPECT_EQ(other.bottom, 22);
