@@ -55,8 +55,9 @@ def pixel(img, x, y):
 class Session:
     """Starts Xvfb and the program, waits for its window; ends both on leaving the block."""
 
-    def __init__(self, program):
+    def __init__(self, program, env=None):
         self.program = program
+        self.extra_env = env or {}
         self.display = None
         self.env = None
         self.xvfb = self.app = None
@@ -74,6 +75,7 @@ class Session:
             raise AssertionError("Xvfb did not start")
         self.display = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+        self.env.update(self.extra_env)
         # Nothing reaches a real desktop: no Wayland, no session bus, no desktop's own settings.
         for name in ("WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
                      "XDG_SESSION_TYPE"):
