@@ -41,7 +41,7 @@ struct MixerTiming {
   std::chrono::milliseconds quiet_close{10000};
   // How long a song not rendered yet waits for its rendering before it is synthesized live
   // (0: at once).
-  std::chrono::milliseconds render_wait{20000};
+  std::chrono::milliseconds render_wait{8000};
 };
 
 class MixerPlayer final : public SoundPlayer {
