@@ -382,9 +382,11 @@ TEST_F(RandomInputTest, AChildsRandomClicksNeverBreakTheProgram) {
         live_peak = std::max(live_peak, gdi::GdiLiveObjects());
         rss_peak = std::max(rss_peak, ResidentKiB());
       }
-      if (long_events > 0 && step % 100000 == 0)
+      if (long_events > 0 && step % 100000 == 0) {
         std::printf("soak seed %d at %ld events: RSS %ld KiB, heap in use %ld KiB, objects %d\n", seed, step,
                     ResidentKiB(), HeapKiB(), gdi::GdiLiveObjects());
+        std::fflush(stdout);
+      }
       if (step % 50 == 0) CheckSettings(seed, step);
       if (HasFatalFailure()) return;
     }
