@@ -124,7 +124,8 @@ def main():
     paints = [r[0] for r in results if r[0] is not None]
     print(f"first paint ms: median {statistics.median(paints):.0f} (runs: {', '.join(f'{p:.0f}' for p in paints)})")
     print(f"peak RSS MiB:   median {statistics.median(r[1] for r in results):.1f}")
-    print(f"idle CPU %:     median {statistics.median(r[2] for r in results):.2f}")
+    print(f"idle CPU %:     median {statistics.median(r[2] for r in results):.2f} "
+          f"(runs: {', '.join(f'{r[2]:.2f}' for r in results)})")
 
 
 if __name__ == "__main__":
