@@ -2,7 +2,7 @@
 // Ogg Vorbis in the user's cache directory, so that playing it later costs a decoder's work
 // instead of a synthesizer's. The MIDI files stay the songs: a cached rendering is named by a
 // hash of the MIDI bytes, the SoundFont's identity and the render settings, so a change of any of
-// them makes a new rendering, and a cache that is gone or damaged only means live synthesis.
+// them makes a new rendering, and a cache that is gone or damaged only means rendering again.
 //
 // A cache file is the Ogg stream followed by a trailer (a magic word, the stream's length and a
 // checksum of it); a file whose trailer does not match its contents is never played.
