@@ -338,7 +338,7 @@ struct MixerPlayer::Impl {
           const bool awaiting = awaited.kind == Command::kSong;
           if (awaiting && Clock::now() >= awaited_until) {
             hold.unlock();
-            PlayAwaitedLive();
+            StartAwaited(false);
             hold.lock();
           } else if (!opened && !awaiting) {
             changed.wait(hold);
@@ -536,16 +536,17 @@ struct MixerPlayer::Impl {
     if (Mix_Music* song = Mix_LoadMUS(command.path.c_str())) PlayMusic(song, command.song);
   }
 
-  // The song that waited too long for its rendering (the renderer runs only when nothing else
-  // wants the processor) is synthesized live after all.
-  void PlayAwaitedLive() {
+  // Starts the song that waited for its rendering: from the cache once rendered, else (it could
+  // not be rendered, or waited too long for a renderer that runs only when nothing else wants
+  // the processor) synthesized live. Nothing plays while a song waits.
+  void StartAwaited(bool rendered) {
     const Command song = std::exchange(awaited, {});
-    if (TryOpen()) {
-      StopMusic();
-      PlayLive(song);
-    } else {
+    if (!TryOpen())
       wanted = song;
-    }
+    else if (rendered)
+      StartSong(song, false);
+    else
+      PlayLive(song);
   }
 
   void Carry(const Command& command) {
@@ -590,19 +591,7 @@ struct MixerPlayer::Impl {
         if (opened && (music || stream || awaited.kind == Command::kSong)) PrepareSong(command.path);
         return;
       case Command::kRendered:
-        // The song waiting for this rendering starts, from the cache, or live if it could not be
-        // rendered.
-        if (awaited.kind == Command::kSong && awaited_cache == command.path) {
-          const Command song = std::exchange(awaited, {});
-          if (!TryOpen()) {
-            wanted = song;
-          } else if (command.song != 0) {
-            StartSong(song, false);
-          } else {
-            StopMusic();
-            PlayLive(song);
-          }
-        }
+        if (awaited.kind == Command::kSong && awaited_cache == command.path) StartAwaited(command.song != 0);
         return;
       case Command::kStop:
         wanted = {};
