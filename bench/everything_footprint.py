@@ -9,7 +9,6 @@ Usage: bench/everything_footprint.py [PROGRAM]   (default build/bin/pindoodle)
 import os
 import random
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
@@ -18,17 +17,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 from session import Session  # noqa: E402
 from xsoak_e2e import Soak, scratch_copy  # noqa: E402
+sys.path.insert(0, HERE)
+from footprint import render_songs, status_mib  # noqa: E402
 
 PROGRAM = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "bin", "pindoodle"))
 PRINT = (9, 4)  # the FILES category's PRINT button
-
-
-def status_mib(pid, field):
-    with open(f"/proc/{pid}/status") as f:
-        for line in f:
-            if line.startswith(field + ":"):
-                return int(line.split()[1]) / 1024
-    return float("nan")
 
 
 def main():
@@ -40,11 +33,7 @@ def main():
         env = dict(HOME=home, XDG_DATA_HOME=os.path.join(home, "data"), XDG_CACHE_HOME=cache,
                    XDG_CONFIG_HOME=os.path.join(home, "config"), CUPS_SERVER=os.path.join(work, "no-cups"),
                    SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE="/dev/null")
-        renderer = os.path.join(os.path.dirname(PROGRAM), "render_songs")
-        if os.path.exists(renderer):
-            subprocess.run([renderer, os.path.join(os.path.dirname(PROGRAM), "snd", "pc1.mid"),
-                            os.path.join(os.path.dirname(PROGRAM), "snd", "pc2.mid")],
-                           env=dict(os.environ, XDG_CACHE_HOME=cache), check=True, stdout=subprocess.DEVNULL)
+        render_songs(PROGRAM, cache)
         os.environ.update(env)
         copy = os.path.join(work, "bin")
         os.mkdir(copy)

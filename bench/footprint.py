@@ -42,12 +42,16 @@ def cpu_seconds(pid):
     return total / 1e9
 
 
-def peak_rss_mib(pid):
+def status_mib(pid, field):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
-            if line.startswith("VmHWM:"):
+            if line.startswith(field + ":"):
                 return int(line.split()[1]) / 1024
     return float("nan")
+
+
+def peak_rss_mib(pid):
+    return status_mib(pid, "VmHWM")
 
 
 def program_env(display, cache):
@@ -58,15 +62,22 @@ def program_env(display, cache):
     return env
 
 
+def render_songs(program, cache, songs=2):
+    """Renders the first songs into the cache with render_songs from beside the program, at normal
+    priority, so that a busy machine does not hold it up; False when there is no render_songs."""
+    renderer = os.path.join(os.path.dirname(program), "render_songs")
+    if not os.path.exists(renderer):
+        return False
+    midis = [os.path.join(os.path.dirname(program), "snd", f"pc{n}.mid") for n in range(1, songs + 1)]
+    subprocess.run([renderer] + midis, env=dict(os.environ, XDG_CACHE_HOME=cache), check=True,
+                   stdout=subprocess.DEVNULL)
+    return True
+
+
 def fill_cache(display, cache, songs=2, timeout=180):
-    """Renders the first songs into the cache: with render_songs from beside the program when it
-    is there (at normal priority, so a busy machine does not hold it up), else by running the
-    program until its own renderer has made them."""
-    renderer = os.path.join(os.path.dirname(PROGRAM), "render_songs")
-    if os.path.exists(renderer):
-        midis = [os.path.join(os.path.dirname(PROGRAM), "snd", f"pc{n}.mid") for n in range(1, songs + 1)]
-        subprocess.run([renderer] + midis, env=dict(os.environ, XDG_CACHE_HOME=cache), check=True,
-                       stdout=subprocess.DEVNULL)
+    """Renders the first songs into the cache: with render_songs when it is there, else by running
+    the program until its own renderer has made them."""
+    if render_songs(PROGRAM, cache, songs):
         return
     songs_dir = os.path.join(cache, "pindoodle", "songs")
     proc = subprocess.Popen([PROGRAM], env=program_env(display, cache), stdout=subprocess.DEVNULL,
