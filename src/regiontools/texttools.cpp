@@ -111,13 +111,23 @@ int FitTextSize(int w, int slack) {
   return FitTextSize(canvas.dc(), w, slack);
 }
 
+namespace {
+
+// Lettering drawn from the top left of a box, over what is there: the height that fits the box's
+// width.
+int PrepareBoxText(const HDC& dc, int w) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  return FitTextSize(dc, w, 3);
+}
+
+}  // namespace
+
 void ShadowText(int left, int top, int w, int direction) {
   WindowCanvas canvas(CanvasWindow);
   const HDC& dc = canvas.dc();
-  const int h = FitTextSize(dc, w, 3), o = h / 10;
+  const int h = PrepareBoxText(dc, w), o = h / 10;
   ScopedFont font(dc, TextFont(-h));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextAlign(dc, TA_LEFT | TA_TOP);
   static constexpr int kDx[8] = {0, 0, -1, 0, 1, -1, 0, 1}, kDy[8] = {0, 0, -1, -1, -1, 1, 1, 1};
   if (direction >= 2 && direction <= 7) Draw(dc, left + kDx[direction] * o, top + kDy[direction] * o, DarkColour());
   Draw(dc, left, top, FrontColour());
@@ -126,10 +136,8 @@ void ShadowText(int left, int top, int w, int direction) {
 void ExtrudedText(int left, int top, int w, int direction) {
   WindowCanvas canvas(CanvasWindow);
   const HDC& dc = canvas.dc();
-  const int h = FitTextSize(dc, w, 3), s = h / 3;
+  const int h = PrepareBoxText(dc, w), s = h / 3;
   ScopedFont font(dc, TextFont(-h));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextAlign(dc, TA_LEFT | TA_TOP);
   // Per direction: the dark copy i at (left + ax + bx * i, top + ay + by * i), the front copy at
   // (left + fx, top + fy), with s + 1 standing for the depth.
   struct Step {
