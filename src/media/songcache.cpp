@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <vector>
 
 #include "gdi/bmp.h"
@@ -198,9 +199,24 @@ std::string SongCachePath(const std::string& midi, const std::string& soundfont,
   return dir.empty() ? dir : dir + SongCacheKey(midi, soundfont, settings) + ".ogg";
 }
 
+void PrepareSynthesizers() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    fluid_settings_t* settings = new_fluid_settings();
+    if (!settings) return;
+    // As small a synthesizer as can be made: only its making matters.
+    fluid_settings_setint(settings, "synth.polyphony", 1);
+    fluid_settings_setint(settings, "synth.reverb.active", 0);
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
+    if (fluid_synth_t* synth = new_fluid_synth(settings)) delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+  });
+}
+
 bool RenderSongToCache(const std::string& midi, const std::string& soundfont, const std::string& path,
                        const SongRenderSettings& settings, const std::atomic<bool>* cancel) {
   if (midi.compare(0, 4, "MThd") != 0) return false;
+  PrepareSynthesizers();
   FluidRender fluid;
   fluid.settings = new_fluid_settings();
   if (!fluid.settings) return false;

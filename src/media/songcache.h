@@ -38,6 +38,14 @@ std::string SongCacheKey(const std::string& midi, const std::string& soundfont,
 std::string SongCachePath(const std::string& midi, const std::string& soundfont,
                           const SongRenderSettings& settings = {});
 
+// Sets up the synthesizer library's shared tables, once a run, and waits for them. The library
+// does that when its first synthesizer is made, but a synthesizer made on another thread
+// meanwhile starts from what is set up so far (without the velocity and volume attenuation,
+// several decibels too loud). Called before synthesizers can be made on two threads at once: by
+// the sound thread before it synthesizes a song live or asks for a rendering, and by every
+// rendering.
+void PrepareSynthesizers();
+
 // Renders the MIDI bytes with the SoundFont into the cache file path (written whole under a
 // temporary name and renamed over). Gives up, writing nothing, when the MIDI or the SoundFont
 // cannot be read or *cancel becomes true. Runs on any thread; touches nothing of the mixer's.

@@ -291,8 +291,8 @@ double Rms(const std::vector<std::int16_t>& samples, double seconds) {
   return n > 0 ? std::sqrt(sum / n) : 0;
 }
 
-// A song played live is rendered meanwhile, with the one after it; next time it plays from the
-// cache, as loud as it was live, and its end is reported like a live song's. A song not rendered
+// A song played live is rendered meanwhile, with the one after it (the two synthesizers are made
+// at about the same time); next time it plays from the cache, as loud as it was live, and its end is reported like a live song's. A song not rendered
 // yet, or whose rendering is damaged, waits for its rendering and plays from it.
 TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
