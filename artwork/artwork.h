@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "gdi/gdi.h"
+
 namespace art {
 
 namespace fs = std::filesystem;
@@ -50,6 +52,9 @@ void DrawStampsAndClipArt(const fs::path& dir);
 // "dlgok.kvr", "dlgno.kvr", "dlgerase.kvr": the text and signature dialogs' buttons, and the
 // blank signature "name.sig".
 void DrawDialogPictures(const fs::path& dir);
+// A round green button (40 x 40) with a white tick, drawn in `outline` on `background`, with a
+// `highlight` at its top left: the dialogs' accept button and the music window's close button.
+void TickButton(const fs::path& file, gdi::COLORREF background, gdi::COLORREF outline, gdi::COLORREF highlight);
 // "icon.kvr" (64 x 64) and "icon256.kvr" (256 x 256): the program icon.
 void DrawProgramIcon(const fs::path& dir);
 // "NxN/apps/pindoodle.png" for N = 16, 24, 32, 48, 64, 128 and 256: the desktop's icons of the

@@ -11,18 +11,6 @@ namespace art {
 
 namespace {
 
-// A round green button with a white tick.
-void Tick(const fs::path& file) {
-  Canvas c(40, 40, kBlack);
-  Painter p(c);
-  p.Style(kInk, Shade(kGreen, 5), 2).Circle(20, 20, 18);
-  p.Pen(Shade(kGreen, 2), 2).NoBrush().Arc(5, 5, 35, 35, 100, 170);
-  const std::vector<Pt> tick = {{10, 20}, {17, 28}, {30, 11}};
-  p.Pen(kInk, 7).Lines(tick);
-  p.Pen(kWhite, 4).Lines(tick);
-  c.Save(file);
-}
-
 // A red rounded button with a white cross.
 void Cross(const fs::path& file) {
   Canvas c(40, 35, kBlack);
@@ -49,8 +37,20 @@ void Eraser(const fs::path& file) {
 
 }  // namespace
 
+void TickButton(const fs::path& file, gdi::COLORREF background, gdi::COLORREF outline,
+                gdi::COLORREF highlight) {
+  Canvas c(40, 40, background);
+  Painter p(c);
+  p.Style(outline, Shade(kGreen, 5), 2).Circle(20, 20, 18);
+  p.Pen(highlight, 2).NoBrush().Arc(5, 5, 35, 35, 100, 170);
+  const std::vector<Pt> tick = {{10, 20}, {17, 28}, {30, 11}};
+  p.Pen(outline, 7).Lines(tick);
+  p.Pen(kWhite, 4).Lines(tick);
+  c.Save(file);
+}
+
 void DrawDialogPictures(const fs::path& dir) {
-  Tick(dir / "dlgok.kvr");
+  TickButton(dir / "dlgok.kvr", kBlack, kInk, Shade(kGreen, 2));
   Cross(dir / "dlgno.kvr");
   Eraser(dir / "dlgerase.kvr");
   // The signature area (0, 0)-(150, 80) blank, the working rows below it too.

@@ -122,18 +122,6 @@ void Switch(const fs::path& file, bool on, bool music) {
   c.Save(file);
 }
 
-// The close picture: a big round green button with a tick.
-void CloseButton(const fs::path& file) {
-  Canvas c(40, 40, Shade(kBlue, 6));
-  Painter p(c);
-  p.Style(kBlack, Shade(kGreen, 5), 2).Circle(20, 20, 18);
-  p.Pen(Shade(kGreen, 1), 2).NoBrush().Arc(5, 5, 35, 35, 100, 170);
-  const std::vector<Pt> tick = {{10, 20}, {17, 28}, {30, 11}};
-  p.Pen(kBlack, 7).Lines(tick);
-  p.Pen(kWhite, 4).Lines(tick);
-  c.Save(file);
-}
-
 }  // namespace
 
 void DrawJukeboxPictures(const fs::path& dir) {
@@ -142,7 +130,7 @@ void DrawJukeboxPictures(const fs::path& dir) {
   Switch(dir / "sndoff.kvr", false, false);
   Switch(dir / "muson.kvr", true, true);
   Switch(dir / "musoff.kvr", false, true);
-  CloseButton(dir / "jukeok.kvr");
+  TickButton(dir / "jukeok.kvr", Shade(kBlue, 6), kBlack, Shade(kGreen, 1));  // the close button
 }
 
 }  // namespace art
