@@ -179,8 +179,6 @@ class SongRenderer {
   // what was asked before (or before it, first); a song already asked for is not asked for twice
   // but may be moved to the front.
   void Ask(std::string midi, std::string soundfont, std::string path, bool first = false) {
-    // Before the renderer's synthesizer can be made beside the mixer's.
-    PrepareSynthesizers();
     {
       std::lock_guard<std::mutex> hold(lock_);
       if (path == rendering_) return;
@@ -535,7 +533,8 @@ struct MixerPlayer::Impl {
 
   void PlayLive(const Command& command) {
     Mix_VolumeMusic(MIX_MAX_VOLUME / 2);
-    // Before the mixer's synthesizer can be made beside the renderer's.
+    // Not before the renderer's synthesizer, if one is being made, is fully made (a rendering
+    // prepares the same way).
     PrepareSynthesizers();
     if (Mix_Music* song = Mix_LoadMUS(command.path.c_str())) PlayMusic(song, command.song);
   }

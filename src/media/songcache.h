@@ -41,9 +41,8 @@ std::string SongCachePath(const std::string& midi, const std::string& soundfont,
 // Sets up the synthesizer library's shared tables, once a run, and waits for them. The library
 // does that when its first synthesizer is made, but a synthesizer made on another thread
 // meanwhile starts from what is set up so far (without the velocity and volume attenuation,
-// several decibels too loud). Called before synthesizers can be made on two threads at once: by
-// the sound thread before it synthesizes a song live or asks for a rendering, and by every
-// rendering.
+// several decibels too loud). Called before every synthesizer that may be made beside another:
+// by every rendering and by the live player; whichever comes second waits for the first.
 void PrepareSynthesizers();
 
 // Renders the MIDI bytes with the SoundFont into the cache file path (written whole under a

@@ -292,8 +292,9 @@ double Rms(const std::vector<std::int16_t>& samples, double seconds) {
 }
 
 // A song played live is rendered meanwhile, with the one after it (the two synthesizers are made
-// at about the same time); next time it plays from the cache, as loud as it was live, and its end is reported like a live song's. A song not rendered
-// yet, or whose rendering is damaged, waits for its rendering and plays from it.
+// at about the same time); next time it plays from the cache, as loud as it was live, and its end
+// is reported like a live song's. A song not rendered yet, or whose rendering is damaged, waits
+// for its rendering and plays from it.
 TEST_F(MixerTest, ASongIsRenderedOnceAndThenPlayedFromTheCache) {
   WriteArpeggioMidi(dir_ / "snd/pc1.mid", 8);
   WriteArpeggioMidi(dir_ / "snd/pc2.mid", 4);
