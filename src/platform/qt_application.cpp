@@ -2,6 +2,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -62,6 +63,7 @@ void OnTerminationSignal(int) {
 Timer::Timer() : impl_(std::make_unique<Impl>()) {
   impl_->self = this;
   QObject::connect(&impl_->timer, &QTimer::timeout, [self = this] {
+    qt::ScreenUpdateHold hold;
     if (self->OnTimer) self->OnTimer();
   });
 }
@@ -94,6 +96,8 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
   impl_->qapp = std::make_unique<QApplication>(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                   [] { qt::ScreenUpdateHold::Release(); });
   QObject::connect(impl_->qapp.get(), &QGuiApplication::applicationStateChanged,
                    [this](Qt::ApplicationState state) {
                      const bool active = state == Qt::ApplicationActive;

@@ -66,6 +66,26 @@ std::optional<MouseButton> ButtonFromQt(Qt::MouseButton button);
 QEvent::Type FlushEventType();
 QEvent::Type PaintEventType();
 
+// While one lives (around a timer's handler), a window whose pixels change is not sent to the
+// screen through the event loop: the changes of every window are painted at once when the
+// outermost one ends. A frame of the icon strip is then one pass of the loop rather than three,
+// which is most of what the program does while it sits idle. A nested event loop that is about
+// to wait (a message box opened from the handler) sends what was held and ends the hold, so
+// nothing waits behind a dialog.
+class ScreenUpdateHold {
+ public:
+  ScreenUpdateHold();
+  ~ScreenUpdateHold();
+  ScreenUpdateHold(const ScreenUpdateHold&) = delete;
+  ScreenUpdateHold& operator=(const ScreenUpdateHold&) = delete;
+
+  // Sends what is held and ends any hold; called when an event loop is about to wait.
+  static void Release();
+
+ private:
+  bool outermost_;
+};
+
 // The one printer object of the run: what PRINT SETUP chose, where PRINT prints.
 QPrinter& ProgramPrinter();
 

@@ -15,12 +15,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <utility>
 
 #include "platform/qt_internal.h"
 
 namespace platform::qt {
 
 namespace {
+
+bool holding = false;  // a ScreenUpdateHold lives and no nested loop has waited since
+bool held = false;     // a window changed while holding, and has not been sent
 
 class QtPeer final : public detail::WindowPeer {
  public:
@@ -121,6 +125,10 @@ class QtPeer final : public detail::WindowPeer {
   void Dirty() override {
     dirty_ = true;
     if (widget_ == nullptr || widget_->flush_posted) return;
+    if (holding) {
+      held = true;
+      return;
+    }
     widget_->flush_posted = true;
     QCoreApplication::postEvent(widget_, new QEvent(FlushEventType()));
   }
@@ -256,6 +264,22 @@ QCursor CursorFor(int number) {
 }
 
 void ForgetCursors() { CursorCache().clear(); }
+
+// ---- holding screen updates ------------------------------------------------------------------
+
+ScreenUpdateHold::ScreenUpdateHold() : outermost_(!holding) { holding = true; }
+
+ScreenUpdateHold::~ScreenUpdateHold() {
+  if (outermost_) Release();
+}
+
+void ScreenUpdateHold::Release() {
+  holding = false;
+  if (!std::exchange(held, false)) return;
+  for (Window* w : detail::AllWindows()) {
+    if (const auto& peer = w->impl().peer) peer->FlushNow();
+  }
+}
 
 QEvent::Type FlushEventType() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());

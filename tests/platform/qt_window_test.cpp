@@ -249,6 +249,45 @@ TEST(QtLoop, TimersFireFromTheMessageLoop) {
   timer.SetEnabled(false);
 }
 
+// What a timer's handler draws is on the screen when the handler returns, with no further pass of
+// the loop; one that opens a nested loop has its drawing shown before that loop waits.
+TEST(QtLoop, ATimersDrawingIsOnTheScreenWhenItsHandlerReturns) {
+  Window top;
+  top.SetBorderStyle(BorderStyle::None);
+  top.SetBounds(0, 0, 40, 20);
+  top.Show();
+  Settle();
+  const QPoint at = WidgetOf(top).mapToGlobal(QPoint(5, 5));
+  Timer timer;
+  QEventLoop loop;
+  QRgb in_nested_loop = 0;
+  int ticks = 0;
+  timer.OnTimer = [&] {
+    if (++ticks == 1) {
+      Fill(top, {0, 0, 40, 20}, gdi::RGB(255, 0, 0));
+      loop.quit();
+      return;
+    }
+    timer.SetEnabled(false);
+    Fill(top, {0, 0, 40, 20}, gdi::RGB(0, 0, 255));
+    QEventLoop nested;
+    QTimer::singleShot(0, &nested, [&] {
+      in_nested_loop = Screen().pixel(at);
+      nested.quit();
+    });
+    nested.exec();
+    loop.quit();
+  };
+  timer.SetInterval(5);
+  timer.SetEnabled(true);
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_EQ(Screen().pixel(at) & 0xFFFFFF, Rgb(gdi::RGB(255, 0, 0)) & 0xFFFFFF);
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_EQ(in_nested_loop & 0xFFFFFF, Rgb(gdi::RGB(0, 0, 255)) & 0xFFFFFF);
+}
+
 TEST(QtLoop, AModalFormRunsANestedLoopUntilClosedWhileTimersGoOn) {
   Form form;
   form.SetClientSize(120, 60);
