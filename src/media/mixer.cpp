@@ -153,6 +153,32 @@ void SongStreamHook(void* stream, Uint8* out, int len) {
   if (!static_cast<SongStream*>(stream)->Fill(out, len)) SongFinishedHook();
 }
 
+// A rendered song plays on an audio device of its own, with buffers four times as long as the
+// effects' device: 186 ms, which the music does not feel, and a quarter of the audio thread's
+// wake-ups, most of what playing a song from the cache costs. The effects' device then opens
+// only while effects play, and keeps its short buffers, so that an effect answers at once.
+constexpr int kSongDeviceFrames = 8192;
+
+SDL_AudioDeviceID OpenSongDevice(SongStream& stream) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+  SDL_AudioSpec want{};
+  want.freq = SongStream::kRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = SongStream::kChannels;
+  want.samples = kSongDeviceFrames;
+  want.callback = &SongStreamHook;
+  want.userdata = &stream;
+  // No changes allowed: SDL converts to whatever the device takes, so the stream's format holds.
+  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (device == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  return device;
+}
+
+void CloseSongDevice(SDL_AudioDeviceID device) {
+  SDL_CloseAudioDevice(device);  // once it returns, the audio thread is done with the stream
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 // Renders songs into the cache, one at a time, on a thread of its own that runs only when no
 // other work wants the processor. Started by the first song that needs rendering.
 class SongRenderer {
@@ -287,7 +313,10 @@ struct MixerPlayer::Impl {
   int current_song = 0;
 
   // The sound thread's own.
+  // The effects' device, through the mixer (which also plays songs synthesized live).
   bool opened = false;
+  // The rendered song's own device (0 while none is open); it plays stream.
+  SDL_AudioDeviceID song_device = 0;
   // When an opening last failed; none since the last success.
   std::optional<Clock::time_point> failed_at;
   bool told_silent = false;
@@ -325,7 +354,7 @@ struct MixerPlayer::Impl {
       std::lock_guard<std::mutex> hold(lock);
       driver = opened ? SDL_GetCurrentAudioDriver() : "";
       open_finished = true;
-      device_open = opened;
+      device_open = AnyOpen();
     }
     changed.notify_all();
     for (;;) {
@@ -340,7 +369,7 @@ struct MixerPlayer::Impl {
             hold.unlock();
             StartAwaited(false);
             hold.lock();
-          } else if (!opened && !awaiting) {
+          } else if (!AnyOpen() && !awaiting) {
             changed.wait(hold);
           } else if (awaiting) {
             changed.wait_until(hold, awaited_until);
@@ -350,7 +379,7 @@ struct MixerPlayer::Impl {
             hold.unlock();
             CloseIfQuiet();
             hold.lock();
-            device_open = opened;
+            device_open = AnyOpen();
           }
         }
         command = std::move(queue.front());
@@ -360,7 +389,7 @@ struct MixerPlayer::Impl {
       {
         std::lock_guard<std::mutex> hold(lock);
         ++done;
-        device_open = opened;
+        device_open = AnyOpen();
       }
       changed.notify_all();
       if (command.kind == Command::kQuit) return;
@@ -416,10 +445,13 @@ struct MixerPlayer::Impl {
     return false;
   }
 
+  bool AnyOpen() const { return opened || song_device != 0; }
+
+  // Closes the effects' device, and stops what plays through it; a song on its own device plays on.
   void CloseDevice() {
     if (!opened) return;
     Mix_HookMusicFinished(nullptr);
-    StopMusic();
+    StopMixerMusic();
     Mix_HaltChannel(-1);
     if (effect) Mix_FreeChunk(effect);
     effect = nullptr;
@@ -429,17 +461,31 @@ struct MixerPlayer::Impl {
   }
 
   void CloseIfQuiet() {
-    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && (!stream || stream->ended()) &&
+    // A song that has played to its end keeps no device open.
+    if (song_device != 0 && stream->ended()) StopMusic();
+    const bool song_on_mixer = stream && song_device == 0 && !stream->ended();
+    if (opened && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && !song_on_mixer &&
         awaited.kind != Command::kSong)
       CloseDevice();
-    else
+    else if (AnyOpen())
       last_sound = Clock::now();
   }
 
+  // Stops the song, on whichever device it plays.
   void StopMusic() {
     // Cleared first, so that the hook that Mix_HaltMusic calls reports nothing.
     g_song_playing = 0;
-    if (stream) {
+    if (song_device != 0) {
+      CloseSongDevice(std::exchange(song_device, 0));
+      stream.reset();
+    }
+    if (opened) StopMixerMusic();
+  }
+
+  // Stops a song playing through the mixer: live, or rendered on the mixer's device.
+  void StopMixerMusic() {
+    if (song_device == 0) g_song_playing = 0;
+    if (stream && song_device == 0) {
       Mix_HookMusic(nullptr, nullptr);  // once it returns, the audio thread is done with the stream
       stream.reset();
     }
@@ -465,9 +511,27 @@ struct MixerPlayer::Impl {
     return std::nullopt;
   }
 
-  // Plays a rendering through the stream when the device takes its format as it is, else
-  // through the mixer's own decoder; false when neither can.
+  // Plays a rendering on a device of its own, else through the stream when the effects' device
+  // takes its format as it is, else through the mixer's own decoder; false when none can.
   bool StartRendered(std::string ogg, int song) {
+    {
+      auto decoded = std::make_unique<SongStream>();
+      if (decoded->Open(ogg)) {
+        // The effects' device goes first unless an effect is playing, so that a machine that
+        // takes one stream at a time gives the song the device; it opens again for the next.
+        if (Mix_Playing(-1) == 0) CloseDevice();
+        g_song_playing = song;
+        song_device = OpenSongDevice(*decoded);
+        if (song_device != 0) {
+          stream = std::move(decoded);
+          SDL_PauseAudioDevice(song_device, 0);
+          return true;
+        }
+        g_song_playing = 0;
+        if (!TryOpen()) return false;
+      }
+    }
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
     int rate = 0, channels = 0;
     Uint16 format = 0;
     if (Mix_QuerySpec(&rate, &format, &channels) != 0 && rate == SongStream::kRate &&
@@ -519,8 +583,11 @@ struct MixerPlayer::Impl {
     // the two together stay clear of clipping. Renderings are made at that level already.
     std::string asked;
     if (std::optional<std::string> ogg = Rendered(command.path, &asked)) {
-      Mix_VolumeMusic(MIX_MAX_VOLUME);
       if (StartRendered(std::move(*ogg), command.song)) return;
+      if (!opened) {  // the song's device failed, and the effects' device is gone meanwhile
+        wanted = command;
+        return;
+      }
     }
     if (may_wait && !asked.empty() && timing.render_wait.count() > 0) {
       awaited = command;
@@ -591,7 +658,7 @@ struct MixerPlayer::Impl {
         return;
       case Command::kPrepare:
         // Only while a song plays or waits to: a program without sound renders nothing.
-        if (opened && (music || stream || awaited.kind == Command::kSong)) PrepareSong(command.path);
+        if (AnyOpen() && (music || stream || awaited.kind == Command::kSong)) PrepareSong(command.path);
         return;
       case Command::kRendered:
         if (awaited.kind == Command::kSong && awaited_cache == command.path) StartAwaited(command.song != 0);
@@ -599,11 +666,12 @@ struct MixerPlayer::Impl {
       case Command::kStop:
         wanted = {};
         awaited = {};
-        if (opened) StopMusic();
+        StopMusic();
         return;
       case Command::kQuery:
         return;
       case Command::kQuit:
+        StopMusic();
         CloseDevice();
         Mix_Quit();
         return;

@@ -14,7 +14,10 @@
 // remembered and started when a device can be opened later (asking again at most once per
 // retry interval, when a sound is played). When nothing has played for a while the device is
 // closed too, so an idle program is not woken by an audio thread mixing silence; the next
-// sound opens it again. At most one MixerPlayer exists at a time.
+// sound opens it again. A song played from its rendering has a device of its own, with long
+// buffers that wake the audio thread a quarter as often; the effects' device, with short ones so
+// that an effect answers at once, is then open only while effects play. At most one MixerPlayer
+// exists at a time.
 //
 // A song is played from its rendering in the user's cache (media/songcache.h), which costs a small
 // part of live synthesis. A background thread of the lowest priority renders each song, and the
@@ -70,7 +73,7 @@ class MixerPlayer final : public SoundPlayer {
   std::string DriverName();
   // Waits until the songs asked for so far are rendered into the cache (or given up).
   void WaitForRenderings();
-  // Whether the device is open now, after everything asked before the call is carried out.
+  // Whether a device is open now, after everything asked before the call is carried out.
   bool DeviceOpen();
 
   struct Impl;

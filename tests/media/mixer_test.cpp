@@ -261,6 +261,31 @@ TEST_F(MixerTest, TheDeviceClosesWhenQuietAndOpensForTheNextSound) {
   EXPECT_GT(Peak(ReadRawSamples(out)), 1000);
 }
 
+// A rendered song plays on a device of its own: the effects' device opens for an effect and
+// closes when quiet while the song plays on, and stopping the song leaves no device open.
+TEST_F(MixerTest, ARenderedSongPlaysOnWhileTheEffectsDeviceOpensAndCloses) {
+  WriteToneWav(dir_ / "snd/snd6.kvr", 0.05);
+  WriteArpeggioMidi(dir_ / "snd/pc1.mid", 16);
+  const std::string midi = *ReadWholeFile((dir_ / "snd/pc1.mid").string());
+  const std::string cache = SongCachePath(midi, kSongSoundFont);
+  fs::create_directories(fs::path(cache).parent_path());
+  ASSERT_TRUE(RenderSongToCache(midi, kSongSoundFont, cache));
+  // The song's device writes 186 ms of sound per 50 ms here, the effects' device 46 ms.
+  const fs::path out = UseDiskDevice("both.raw", 50);
+  MixerPlayer& player = Install(std::make_unique<MixerPlayer>(kSongSoundFont, MixerTiming{10000ms, 100ms}));
+  StartBackgroundMusic();
+  PlaySoundEffect(6);
+  EXPECT_TRUE(player.DeviceOpen());
+  std::this_thread::sleep_for(400ms);  // the effect is over and its device closed
+  EXPECT_TRUE(player.DeviceOpen());
+  WaitForSound(out, 1.0);
+  const auto samples = ReadRawSamples(out);
+  ASSERT_GT(samples.size(), 44100u);
+  EXPECT_GT(Peak({samples.end() - 22050, samples.end()}), 1000) << "the song goes on";
+  StopBackgroundMusic();
+  EXPECT_FALSE(player.DeviceOpen());
+}
+
 // A sound played to its end holds the caller for its length; without a device, or without the
 // file, it returns at once.
 TEST_F(MixerTest, ASoundPlayedToItsEndHoldsTheCallerForItsLength) {
