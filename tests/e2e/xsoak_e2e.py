@@ -108,6 +108,12 @@ class Soak:
             self.s.click(*ABOUT, pause=0.3)
         else:
             self.s.click(*QUIT, pause=0.3)
+            # The question can come late on a busy machine; left for the next action's random
+            # clicks, one of them could answer Yes.
+            for _ in range(30):
+                if self.windows():
+                    break
+                time.sleep(0.1)
             self.answer(quitting=True)
             return
         self.answer()
