@@ -514,35 +514,31 @@ struct MixerPlayer::Impl {
   // Plays a rendering on a device of its own, else through the stream when the effects' device
   // takes its format as it is, else through the mixer's own decoder; false when none can.
   bool StartRendered(std::string ogg, int song) {
-    {
-      auto decoded = std::make_unique<SongStream>();
-      if (decoded->Open(ogg)) {
-        // The effects' device goes first unless an effect is playing, so that a machine that
-        // takes one stream at a time gives the song the device; it opens again for the next.
-        if (Mix_Playing(-1) == 0) CloseDevice();
-        g_song_playing = song;
-        song_device = OpenSongDevice(*decoded);
-        if (song_device != 0) {
-          stream = std::move(decoded);
-          SDL_PauseAudioDevice(song_device, 0);
-          return true;
-        }
-        g_song_playing = 0;
-        if (!TryOpen()) return false;
+    auto decoded = std::make_unique<SongStream>();
+    if (!decoded->Open(ogg)) decoded.reset();
+    if (decoded) {
+      // The effects' device goes first unless an effect is playing, so that a machine that
+      // takes one stream at a time gives the song the device; it opens again for the next.
+      if (Mix_Playing(-1) == 0) CloseDevice();
+      g_song_playing = song;
+      song_device = OpenSongDevice(*decoded);
+      if (song_device != 0) {
+        stream = std::move(decoded);
+        SDL_PauseAudioDevice(song_device, 0);
+        return true;
       }
+      g_song_playing = 0;
+      if (!TryOpen()) return false;
     }
     Mix_VolumeMusic(MIX_MAX_VOLUME);
     int rate = 0, channels = 0;
     Uint16 format = 0;
-    if (Mix_QuerySpec(&rate, &format, &channels) != 0 && rate == SongStream::kRate &&
+    if (decoded && Mix_QuerySpec(&rate, &format, &channels) != 0 && rate == SongStream::kRate &&
         channels == SongStream::kChannels && format == AUDIO_S16SYS) {
-      auto decoded = std::make_unique<SongStream>();
-      if (decoded->Open(ogg)) {
-        stream = std::move(decoded);
-        g_song_playing = song;
-        Mix_HookMusic(&SongStreamHook, stream.get());
-        return true;
-      }
+      stream = std::move(decoded);
+      g_song_playing = song;
+      Mix_HookMusic(&SongStreamHook, stream.get());
+      return true;
     }
     music_bytes = std::move(ogg);
     Mix_Music* rendered =
